@@ -1,0 +1,63 @@
+// velmora-cli: the batch tool; drives the same models as the desktop program, without a window.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lang/edition.h"
+#include "persist/data_command.h"
+#include "persist/data_file_error.h"
+#include "persist/text_catalogue_loader.h"
+
+namespace {
+
+using namespace velmora;
+
+constexpr const char* usage =
+    "usage: velmora-cli data encipher|decipher --key=data|property FILE\n"
+    "       velmora-cli data plain FILE [--output=OUT]\n";
+
+std::filesystem::path programFolder(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0);
+    return self.parent_path();
+}
+
+// The edition of this run: --edition=X, else VELMORA_EDITION, else English.
+lang::Edition chooseEdition(const std::vector<std::string>& args) {
+    std::string option;
+    for (const std::string& arg : args)
+        if (arg.rfind("--edition=", 0) == 0) option = arg.substr(10);
+    const char* environment = std::getenv("VELMORA_EDITION");
+    return lang::Edition::choose(option, environment ? environment : "", "");
+}
+
+// The text catalogue, or the start-up failure on standard error.
+std::optional<lang::TextCatalogue> loadTexts(const char* argv0, lang::Edition edition) {
+    try {
+        const persist::DataFileSet files(persist::DataFileSet::locate(programFolder(argv0)));
+        return persist::loadTextCatalogue(files, edition);
+    } catch (const persist::DataFileError& e) {
+        std::cerr << persist::startupFailureMessage << '\n' << "(" << e.what() << ")\n";
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << usage;
+        return 2;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "data") return persist::runDataCommand(rest, std::cout, std::cerr);
+
+    const auto texts = loadTexts(argv[0], chooseEdition(rest));
+    if (!texts) return 2;
+    std::cerr << "error: unknown command '" << args[0] << "'\n" << usage;
+    return 2;
+}

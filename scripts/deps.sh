@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The Debian packages Velmora needs to build, test and run. Sourced by scripts/run and scripts/test;
+# installs only what is missing.
+VELMORA_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  nlohmann-json3-dev libcli11-dev
+  xvfb xauth imagemagick fonts-dejavu-core locales-all
+)
+
+velmora_install_deps() {
+  local missing=()
+  for p in "${VELMORA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# velmora_configure <build-dir> [cmake options...]
+velmora_configure() {
+  local dir=$1; shift
+  cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+}
