@@ -9,14 +9,46 @@
 #include "persist/data_command.h"
 #include "persist/data_file_error.h"
 #include "persist/text_catalogue_loader.h"
+#include "props_commands.h"
 
 namespace {
 
 using namespace velmora;
 
 constexpr const char* usage =
-    "usage: velmora-cli data encipher|decipher --key=data|property FILE\n"
+    "usage: velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
+    "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
+    "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
+
+using PropsCommand = int (*)(const cli::Arguments&, std::ostream&, std::ostream&);
+
+struct NamedProps {
+    const char* name;
+    PropsCommand run;
+};
+
+constexpr NamedProps propsCommands[] = {
+    {"water", cli::propsWater},       {"saturation", cli::propsSaturation},
+    {"air", cli::propsAir},           {"humid-air", cli::propsHumidAir},
+    {"saturated-air", cli::propsSaturatedAir},
+};
+
+int runProps(const std::vector<std::string>& args) {
+    if (!args.empty())
+        for (const NamedProps& command : propsCommands)
+            if (args[0] == command.name) return command.run({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    std::cerr << "error: props needs one of water, saturation, air, humid-air, saturated-air\n" << usage;
+    return 2;
+}
+
+// The words of a command without the options that belong to the program as a whole.
+std::vector<std::string> withoutProgramOptions(const std::vector<std::string>& args) {
+    std::vector<std::string> words;
+    for (const std::string& arg : args)
+        if (arg.rfind("--edition=", 0) != 0) words.push_back(arg);
+    return words;
+}
 
 std::filesystem::path programFolder(const char* argv0) {
     std::error_code ec;
@@ -58,6 +90,7 @@ int main(int argc, char** argv) {
 
     const auto texts = loadTexts(argv[0], chooseEdition(rest));
     if (!texts) return 2;
+    if (args[0] == "props") return runProps(withoutProgramOptions(rest));
     std::cerr << "error: unknown command '" << args[0] << "'\n" << usage;
     return 2;
 }

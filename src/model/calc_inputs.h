@@ -23,8 +23,8 @@ struct CalcInputs {
     Real branchFlow = 0;     // m³/h, operating state; the branch of the tees 5/5 and 5/6
     Real density = 998.2L;   // kg/m³
     ViscosityQuantity viscosityQuantity = ViscosityQuantity::Dynamic;
-    Real dynamicViscosity = 1002;      // 10⁻⁶ kg/(m·s); a kinematic entry is held multiplied by the density
-    Real inletPressure = 1;            // bar absolute, gas only
+    Real dynamicViscosity = 1002;  // 10⁻⁶ kg/(m·s); a kinematic entry is held multiplied by the density
+    Real inletPressure = 1;        // bar absolute, gas only
     Real inletTemperature = 573.15L;   // K, gas only
     Real outletTemperature = 523.15L;  // K, gas only
     ElementKind kind{1, 1};
@@ -42,12 +42,18 @@ struct CalcInputs {
     // Slot 1 … 5 by number; any other number reads as 0.
     Real slot(int number) const {
         switch (number) {
-            case 1: return va1;
-            case 2: return va2;
-            case 3: return va3;
-            case 4: return va4;
-            case 5: return va5;
-            default: return 0;
+            case 1:
+                return va1;
+            case 2:
+                return va2;
+            case 3:
+                return va3;
+            case 4:
+                return va4;
+            case 5:
+                return va5;
+            default:
+                return 0;
         }
     }
 };
