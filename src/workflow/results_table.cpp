@@ -1,0 +1,254 @@
+#include "workflow/results_table.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "model/number_text.h"
+#include "workflow/result_number_format.h"
+
+namespace velmora::workflow {
+
+namespace {
+
+using model::GlobalText;
+using model::Real;
+using model::UnitSystem;
+
+constexpr Real cubicMetresPerHourPerGpm = 0.158987L / 42 * 60;  // m³/h in one US gal/min
+constexpr Real kgM3PerLbCuFt = 16.0184655L;
+constexpr Real mmPerInch = 25.4L;
+constexpr Real mPerFoot = 0.3048L;
+constexpr Real squareMetresPerSquareYard = 0.8361274L;
+constexpr Real mbarPerLbwSqFt = 0.478802653L;
+
+const std::string emptyText;
+
+Real readCell(const std::string& text) { return model::readNumber(text).value_or(0); }
+
+// Metric and US unit texts of a caption.
+struct UnitPair {
+    const char* metric;
+    const char* us;
+};
+
+// A slot cell's unit and its US counterpart ("Diameter D in mm: 100.000").
+struct SlotUnitSwap {
+    const char* metric;
+    const char* us;
+    Real factor;  // metric value per US unit
+    bool firstSlotOnly;
+};
+constexpr SlotUnitSwap slotUnitSwaps[] = {
+    {" mm:", " in.:", mmPerInch, false},
+    {" m²:", " sq.yd.:", squareMetresPerSquareYard, true},
+    {" m:", " ft.:", mPerFoot, false},
+};
+
+}  // namespace
+
+ResultsTable::ResultsTable(const lang::TextCatalogue& texts) : texts_(&texts) { clear(); }
+
+const std::string& ResultsTable::cell(int gridColumn, int row) const {
+    if (row < 0 || row >= row::count) return emptyText;
+    if (gridColumn == 0) return captions_[static_cast<std::size_t>(row)];
+    if (gridColumn < 1 || gridColumn >= gridColumnCount()) return emptyText;
+    return columns_[static_cast<std::size_t>(gridColumn - 1)].cells[static_cast<std::size_t>(row)];
+}
+
+void ResultsTable::setCell(int gridColumn, int row, std::string text) {
+    if (gridColumn < 1 || gridColumn >= gridColumnCount() || row < 0 || row >= row::count)
+        throw std::out_of_range("results table cell outside the grid");
+    columns_[static_cast<std::size_t>(gridColumn - 1)].cells[static_cast<std::size_t>(row)] = std::move(text);
+    if (row == row::lossSmall) recomputeTotal();
+}
+
+const ResultColumn& ResultsTable::column(int gridColumn) const {
+    if (gridColumn < 1 || gridColumn >= gridColumnCount()) throw std::out_of_range("results table column");
+    return columns_[static_cast<std::size_t>(gridColumn - 1)];
+}
+
+std::vector<ResultColumn> ResultsTable::elementColumns() const { return {columns_.begin(), columns_.end() - 1}; }
+
+void ResultsTable::appendColumn(ResultColumn filled) {
+    columns_.back() = std::move(filled);
+    columns_.emplace_back();
+    renumber();
+    recomputeTotal();
+    current_ = elementCount();
+}
+
+void ResultsTable::setElementColumns(std::vector<ResultColumn> columns) {
+    columns_ = std::move(columns);
+    columns_.emplace_back();
+    renumber();
+    recomputeTotal();
+    current_ = std::max(1, elementCount());
+}
+
+bool ResultsTable::removeCurrentColumn() {
+    if (!currentIsElementColumn()) return false;
+    columns_.erase(columns_.begin() + (current_ - 1));
+    renumber();
+    recomputeTotal();
+    current_ = std::clamp(current_, 1, std::max(1, elementCount()));
+    return true;
+}
+
+void ResultsTable::moveColumn(int from, int to) {
+    const int last = gridColumnCount() - 1;
+    if (from < 1 || from > last || to < 1 || to > last || from == to) return;
+    ResultColumn moved = std::move(columns_[static_cast<std::size_t>(from - 1)]);
+    columns_.erase(columns_.begin() + (from - 1));
+    columns_.insert(columns_.begin() + (to - 1), std::move(moved));
+    current_ = to;
+    repairAfterMove();
+}
+
+// The empty column always ends up last: the last empty column found is taken out and a fresh
+// empty column closes the grid.
+void ResultsTable::repairAfterMove() {
+    const auto lastEmpty = std::find_if(columns_.rbegin(), columns_.rend(), [](const ResultColumn& c) { return c.isEmpty(); });
+    if (lastEmpty != columns_.rend()) {
+        columns_.erase(std::next(lastEmpty).base());
+        columns_.emplace_back();
+    }
+    current_ = std::clamp(current_, 1, gridColumnCount() - 1);
+    renumber();
+}
+
+void ResultsTable::clear() {
+    columns_.assign(1, ResultColumn{});
+    current_ = 1;
+    rebuildCaptions();
+    recomputeTotal();
+}
+
+void ResultsTable::setCurrentColumn(int gridColumn) { current_ = std::clamp(gridColumn, 1, gridColumnCount() - 1); }
+
+void ResultsTable::renumber() {
+    for (int c = 1; c <= elementCount(); ++c)
+        columns_[static_cast<std::size_t>(c - 1)].cells[row::columnNumber] = std::to_string(c);
+    columns_.back().cells[row::columnNumber].clear();
+}
+
+const std::string& ResultsTable::totalCaption() const { return texts_->text(GlobalText::TotalCaption); }
+
+Real ResultsTable::totalSmallUnit() const {
+    Real sum = 0;
+    for (const ResultColumn& c : columns_) sum += readCell(c.cells[row::lossSmall]);
+    return sum;
+}
+
+// The total adds the displayed (rounded) texts of row 24.
+void ResultsTable::recomputeTotal() {
+    const bool comma = decimalComma();
+    const bool metric = unitSystem_ == UnitSystem::Metric;
+    if (empty()) {
+        total_ = formatFixed(0, 2, comma) + (metric ? " bar" : " psi");
+        return;
+    }
+    const Real sum = totalSmallUnit();
+    const Real large = metric ? sum / 1000 : sum / 144;
+    total_ = formatLoss(sum, decimals_, comma) + (metric ? " mbar" : " lbw./sq.ft.") + " " +
+             texts_->text(GlobalText::TotalConjunction) + " " + formatLoss(large, decimals_, comma) +
+             (metric ? " bar" : " psi");
+}
+
+std::string ResultsTable::caption(int r) const {
+    const auto t = [this](GlobalText role) { return texts_->text(role); };
+    const bool metric = unitSystem_ == UnitSystem::Metric;
+    const std::string in = " " + t(GlobalText::UnitConnector);
+    const auto unit = [&](UnitPair pair) { return std::string(metric ? pair.metric : pair.us); };
+    switch (r) {
+        case row::columnNumber: return t(GlobalText::CaptionColumn) + ":";
+        case row::medium: return t(GlobalText::LabelMedium);
+        case row::flow: return t(GlobalText::CaptionFlow) + in + unit({" m³/h:", " gal/min:"});
+        case row::density: return t(GlobalText::CaptionDensity) + in + unit({" kg/m³:", " lb./cu.ft.:"});
+        case row::viscosity: return t(GlobalText::CaptionViscosity) + in + unit({" 10-6 kg/ms:", " cP:"});
+        case row::designation: return t(GlobalText::CaptionDesignation) + ":";
+        case row::element: return t(GlobalText::CaptionElement) + "/" + t(GlobalText::CaptionCount) + ":";
+        case row::slot1: return t(GlobalText::CaptionDimensions) + ":";
+        case row::velocity: return t(GlobalText::CaptionVelocity) + in + unit({" m/s:", " ft./s:"});
+        case row::reynolds: return t(GlobalText::CaptionReynolds) + ":";
+        case row::velocity2: return t(GlobalText::CaptionVelocity) + "2" + in + unit({" m/s:", " ft./s:"});
+        case row::reynolds2: return t(GlobalText::CaptionReynolds) + " 2:";
+        case row::regime: return t(GlobalText::CaptionFlowRegime) + ":";
+        case row::roughness: return t(GlobalText::CaptionRoughness) + in + unit({" mm:", " in.:"});
+        case row::frictionFactor: return t(GlobalText::CaptionFrictionFactor) + ":";
+        case row::zeta: return t(GlobalText::CaptionResistanceCoefficient) + ":";
+        case row::zetaBranch: return t(GlobalText::CaptionResistanceCoefficient) + " " + t(GlobalText::BranchWord) + ":";
+        case row::branchLoss:
+            return t(GlobalText::CaptionPressureLoss) + " " + t(GlobalText::BranchWord) + unit({" mbar:", " lbw./sq.ft.:"});
+        case row::lossSmall: return t(GlobalText::CaptionPressureLoss) + in + unit({" mbar:", " lbw./sq.ft.:"});
+        case row::lossLarge: return t(GlobalText::CaptionPressureLoss) + in + unit({" bar:", " psi:"});
+        default: return {};
+    }
+}
+
+void ResultsTable::rebuildCaptions() {
+    for (int r = 0; r < row::count; ++r) captions_[static_cast<std::size_t>(r)] = caption(r);
+}
+
+void ResultsTable::setUnitSystem(UnitSystem system) {
+    unitSystem_ = system;
+    rebuildCaptions();
+    recomputeTotal();
+}
+
+void ResultsTable::switchUnitSystem(UnitSystem system) {
+    if (system == unitSystem_) return;
+    const bool toUs = system == UnitSystem::Us;
+    const bool comma = decimalComma();
+    // Metric value per US unit of each numeric row; the cell is divided by it going to US units.
+    const auto convert = [&](std::string& cell, Real metricPerUs) {
+        if (cell.empty()) return;
+        const Real value = readCell(cell);
+        cell = formatFixed(toUs ? value / metricPerUs : value * metricPerUs, decimals_, comma);
+    };
+    for (ResultColumn& c : columns_) {
+        if (c.isEmpty()) continue;
+        auto& cells = c.cells;
+        convert(cells[row::flow], cubicMetresPerHourPerGpm);
+        convert(cells[row::density], kgM3PerLbCuFt);
+        convert(cells[row::viscosity], 1000);
+        convert(cells[row::velocity], mPerFoot);
+        convert(cells[row::velocity2], mPerFoot);
+        convert(cells[row::roughness], mmPerInch);
+        convert(cells[row::branchLoss], mbarPerLbwSqFt);
+        if (!cells[row::lossSmall].empty()) {
+            const Real small = readCell(cells[row::lossSmall]);
+            const Real converted = toUs ? small / mbarPerLbwSqFt : small * mbarPerLbwSqFt;
+            cells[row::lossSmall] = formatLoss(converted, decimals_, comma);
+            cells[row::lossLarge] = formatLoss(toUs ? converted / 144 : converted / 1000, decimals_, comma);
+        }
+        for (int r = row::slot1; r <= row::slot1 + 3; ++r) {
+            std::string& text = cells[static_cast<std::size_t>(r)];
+            for (const SlotUnitSwap& swap : slotUnitSwaps) {
+                if (swap.firstSlotOnly && r != row::slot1) continue;
+                const std::string from = toUs ? swap.metric : swap.us;
+                const std::string to = toUs ? swap.us : swap.metric;
+                const auto at = text.find(from);
+                if (at == std::string::npos) continue;
+                std::string value = text.substr(at + from.size());
+                convert(value, swap.factor);
+                text = text.substr(0, at) + to + " " + value;
+                break;
+            }
+        }
+    }
+    setUnitSystem(system);
+}
+
+std::string ResultsTable::clipboardText() const {
+    std::string text;
+    for (int r = 0; r < row::count; ++r) {
+        for (int c = 0; c <= elementCount(); ++c) {
+            if (c > 0) text += '\t';
+            text += cell(c, r);
+        }
+        text += "\r\n";
+    }
+    return text + totalCaption() + totalText();
+}
+
+}  // namespace velmora::workflow

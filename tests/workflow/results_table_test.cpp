@@ -1,0 +1,162 @@
+#include "workflow/results_table.h"
+
+#include <gtest/gtest.h>
+
+#include "workflow/result_number_format.h"
+#include "workflow_test_support.h"
+
+namespace velmora::workflow {
+namespace {
+
+using model::UnitSystem;
+using testing::builtTexts;
+using testing::Language;
+
+TEST(ResultNumberFormat, WritesTheTablesNumbers) {
+    struct Case {
+        const char* name;
+        std::string text, expected;
+    };
+    const Case cases[] = {
+        {"Reynolds above 9999 is scientific without the blank", formatReynolds(12345.6L, false), "1.23E+0004"},
+        {"the same with a decimal comma", formatReynolds(12345.6L, true), "1,23E+0004"},
+        {"Reynolds up to 9999 has no decimals", formatReynolds(2345.4L, false), "2345"},
+        {"Reynolds 9999 exactly", formatReynolds(9999, false), "9999"},
+        {"a million", formatReynolds(1e6L, false), "1.00E+0006"},
+        {"mantissa rounding up to ten", formatReynolds(99960, false), "1.00E+0005"},
+        {"loss keeps the leading blank", formatLoss(12345.6L, 3, false), " 1.23E+0004"},
+        {"small loss with three decimals", formatLoss(0.0123456L, 3, false), "0.012"},
+        {"in mbar", formatLoss(12.3456L, 3, true), "12,346"},
+        {"negative loss of a height difference", formatLoss(-981, 1, false), "-981.0"},
+        {"tiny exponent", formatScientific(1.5e-5L, false), " 1.50E-0005"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.text, c.expected) << c.name;
+}
+
+// A column as a calculation leaves it: element text in row 7, losses in rows 24 and 25.
+ResultColumn elementColumn(const std::string& name, const std::string& mbar, const std::string& bar) {
+    ResultColumn column;
+    column.cells[row::element] = name + "/1";
+    column.cells[row::lossSmall] = mbar;
+    column.cells[row::lossLarge] = bar;
+    return column;
+}
+
+class ResultsTableTest : public ::testing::Test {
+protected:
+    const lang::TextCatalogue& english = builtTexts(Language::English);
+    const lang::TextCatalogue& german = builtTexts(Language::German);
+};
+
+TEST_F(ResultsTableTest, AnEmptyTableHasTwoColumnsAndAZeroTotal) {
+    ResultsTable table(english);
+    EXPECT_EQ(table.gridColumnCount(), 2);
+    EXPECT_EQ(table.totalText(), "0.00 bar");
+    ResultsTable us(german);
+    us.setUnitSystem(UnitSystem::Us);
+    EXPECT_EQ(us.totalText(), "0,00 psi");
+}
+
+TEST_F(ResultsTableTest, TheTotalAddsTheDisplayedTexts) {
+    ResultsTable table(english);
+    table.appendColumn(elementColumn("Pipe", "12.346", "0.012"));
+    table.appendColumn(elementColumn("Bend", "0.004", "0.000"));
+    EXPECT_EQ(table.gridColumnCount(), 4);
+    EXPECT_EQ(table.totalText(), "12.350 mbar or 0.012 bar");
+    table.appendColumn(elementColumn("Lift", "98100.000", " 9.81E+0001"));
+    EXPECT_EQ(table.totalText(), " 9.81E+0004 mbar or 98.112 bar");
+}
+
+TEST_F(ResultsTableTest, RemovingRenumbersTheColumns) {
+    ResultsTable table(english);
+    for (const char* name : {"A", "B", "C"}) table.appendColumn(elementColumn(name, "1.000", "0.001"));
+    ASSERT_EQ(table.gridColumnCount(), 5);
+    table.setCurrentColumn(2);
+    EXPECT_TRUE(table.removeCurrentColumn());
+    EXPECT_EQ(table.gridColumnCount(), 4);
+    EXPECT_EQ(table.cell(1, row::columnNumber), "1");
+    EXPECT_EQ(table.cell(2, row::columnNumber), "2");
+    EXPECT_EQ(table.cell(2, row::element), "C/1");
+    EXPECT_EQ(table.totalText(), "2.000 mbar or 0.002 bar");
+    table.setCurrentColumn(3);  // the empty column
+    EXPECT_FALSE(table.removeCurrentColumn());
+}
+
+TEST_F(ResultsTableTest, TheEmptyColumnDraggedInsideGoesBackToTheEnd) {
+    ResultsTable table(english);
+    for (const char* name : {"A", "B"}) table.appendColumn(elementColumn(name, "1.000", "0.001"));
+    table.moveColumn(3, 2);  // the empty column between A and B
+    EXPECT_EQ(table.gridColumnCount(), 4);
+    EXPECT_EQ(table.cell(1, row::element), "A/1");
+    EXPECT_EQ(table.cell(2, row::element), "B/1");
+    EXPECT_TRUE(table.column(3).isEmpty());
+    table.moveColumn(1, 2);  // A after B
+    EXPECT_EQ(table.cell(1, row::element), "B/1");
+    EXPECT_EQ(table.cell(1, row::columnNumber), "1");
+    EXPECT_EQ(table.cell(2, row::element), "A/1");
+}
+
+TEST_F(ResultsTableTest, CopiesRowsWithTabsAndCrLfThenTheStatusTexts) {
+    ResultsTable table(english);
+    table.appendColumn(elementColumn("Pipe", "5.000", "0.005"));
+    const std::string text = table.clipboardText();
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "Column:\t1");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), row::count);
+    EXPECT_TRUE(text.ends_with("\r\nTotal pressure loss:5.000 mbar or 0.005 bar")) << text;
+}
+
+TEST_F(ResultsTableTest, CaptionsFollowTheUnitSystem) {
+    ResultsTable table(english);
+    EXPECT_EQ(table.cell(0, row::flow), "Volume flow in m³/h:");
+    EXPECT_EQ(table.cell(0, row::lossLarge), "Pressure loss in bar:");
+    EXPECT_EQ(table.cell(0, row::reynolds2), "Reynolds number 2:");
+    table.setUnitSystem(UnitSystem::Us);
+    EXPECT_EQ(table.cell(0, row::flow), "Volume flow in gal/min:");
+    EXPECT_EQ(table.cell(0, row::lossSmall), "Pressure loss in lbw./sq.ft.:");
+    EXPECT_EQ(table.cell(0, row::velocity2), "Velocity2 in ft./s:");
+}
+
+// 1 m³/h = 4.40287 gal/min (1 / (0.158987 / 42 × 60)); 1000 kg/m³ = 62.428 lb./cu.ft.;
+// 100 mm = 3.937 in.; 5 mbar = 10.443 lbw./sq.ft. = 0.0725 psi.
+TEST_F(ResultsTableTest, SwitchingUnitsConvertsTheCellsAndBack) {
+    ResultsTable table(english);
+    ResultColumn c = elementColumn("Pipe", "5.000", "0.005");
+    c.cells[row::flow] = "1.000";
+    c.cells[row::density] = "1000.000";
+    c.cells[row::viscosity] = "1002.000";
+    c.cells[row::slot1] = "Diameter D in mm: 100.000";
+    c.cells[row::slot1 + 1] = "Pipe length L in m: 10.000";
+    c.cells[row::velocity] = "1.000";
+    c.cells[row::roughness] = "0.100";
+    table.appendColumn(c);
+    table.switchUnitSystem(UnitSystem::Us);
+    EXPECT_EQ(table.cell(1, row::flow), "4.403");
+    EXPECT_EQ(table.cell(1, row::density), "62.428");
+    EXPECT_EQ(table.cell(1, row::viscosity), "1.002");
+    EXPECT_EQ(table.cell(1, row::slot1), "Diameter D in in.: 3.937");
+    EXPECT_EQ(table.cell(1, row::slot1 + 1), "Pipe length L in ft.: 32.808");
+    EXPECT_EQ(table.cell(1, row::velocity), "3.281");
+    EXPECT_EQ(table.cell(1, row::roughness), "0.004");
+    EXPECT_EQ(table.cell(1, row::lossSmall), "10.443");
+    EXPECT_EQ(table.cell(1, row::lossLarge), "0.073");
+    EXPECT_TRUE(table.cell(1, row::velocity2).empty()) << "empty cells stay empty";
+    EXPECT_EQ(table.totalText(), "10.443 lbw./sq.ft. or 0.073 psi");
+    table.switchUnitSystem(UnitSystem::Metric);
+    EXPECT_EQ(table.cell(1, row::flow), "1.000");
+    // Back from the rounded texts: 62.428 × 16.0184655 = 1000.0007, 3.937 × 25.4 = 99.9998.
+    EXPECT_EQ(table.cell(1, row::density), "1000.001") << "rounding at the chosen decimals";
+    EXPECT_EQ(table.cell(1, row::slot1), "Diameter D in mm: 100.000");
+    EXPECT_EQ(table.cell(1, row::lossSmall), "5.000");
+    EXPECT_EQ(table.cell(1, row::lossLarge), "0.005");
+}
+
+TEST_F(ResultsTableTest, ClearingEmptiesTheGrid) {
+    ResultsTable table(german);
+    table.appendColumn(elementColumn("Kreisrohr", "1,000", "0,001"));
+    table.clear();
+    EXPECT_EQ(table.gridColumnCount(), 2);
+    EXPECT_EQ(table.totalText(), "0,00 bar");
+}
+
+}  // namespace
+}  // namespace velmora::workflow
