@@ -9,6 +9,7 @@
 #include "persist/data_command.h"
 #include "persist/data_file_error.h"
 #include "persist/text_catalogue_loader.h"
+#include "calc_command.h"
 #include "props_commands.h"
 
 namespace {
@@ -16,7 +17,9 @@ namespace {
 using namespace velmora;
 
 constexpr const char* usage =
-    "usage: velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
+    "usage: velmora-cli calc PIPELINE.json [--edition=D|E|F|H] [--project=OUT.vla]\n"
+    "       velmora-cli show PROJECT.vla [--edition=D|E|F|H]\n"
+    "       velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
     "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
     "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
@@ -91,6 +94,8 @@ int main(int argc, char** argv) {
     const auto texts = loadTexts(argv[0], chooseEdition(rest));
     if (!texts) return 2;
     if (args[0] == "props") return runProps(withoutProgramOptions(rest));
+    if (args[0] == "calc") return cli::runCalc(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
+    if (args[0] == "show") return cli::runShow(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     std::cerr << "error: unknown command '" << args[0] << "'\n" << usage;
     return 2;
 }

@@ -9,8 +9,8 @@
 #include "model/element_catalogue.h"
 #include "model/number_text.h"
 #include "model/unit_catalogue.h"
+#include "workflow/element_texts.h"
 #include "workflow/entry_messages.h"
-#include "workflow/pending_texts.h"
 
 namespace velmora::workflow {
 
@@ -101,10 +101,12 @@ class InputsFill {
         }
 
         if (!readElementCount()) return false;
-        if (in_.elementCount > 1 && form_.gasEntriesEnabled())
+        if (in_.elementCount > 1 && form_.gasEntriesEnabled()) {
+            GasNoticeTexts notice = gasElementCountNotice(texts_);
             messenger_.show({.icon = MessageIcon::Information,
-                             .caption = texts_.text(GlobalText::NoticeCaption),
-                             .text = std::string(kGasElementCountNotice)});
+                             .caption = std::move(notice.caption),
+                             .text = std::move(notice.text)});
+        }
 
         std::optional<Real> roughness;
         if (form_.roughnessEnabled()) {

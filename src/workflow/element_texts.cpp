@@ -47,6 +47,16 @@ std::string elementInformation(const lang::TextCatalogue& texts, model::ElementK
     return block && position < block->size() ? (*block)[position] : std::string();
 }
 
+GasNoticeTexts gasElementCountNotice(const lang::TextCatalogue& texts) {
+    // Block "TGasHinweis": the caption, then the lines of the text.
+    GasNoticeTexts notice{texts.text(model::GlobalText::NoticeCaption), {}};
+    const std::vector<std::string>* block = texts.windowBlock("TGasHinweis");
+    if (!block || block->empty()) return notice;
+    notice.caption = block->front();
+    for (std::size_t i = 1; i < block->size(); ++i) notice.text += (i > 1 ? "\r" : "") + (*block)[i];
+    return notice;
+}
+
 std::string editionText(const lang::TextCatalogue& texts, std::string_view commaText) {
     return texts.edition().decimalText(commaText);
 }

@@ -36,6 +36,13 @@ std::string elementName(const lang::TextCatalogue& texts, model::ElementKind kin
 std::string elementInformation(const lang::TextCatalogue& texts, model::ElementKind kind);
 
 // A default text written with a decimal comma ("1,0"), in the edition's form.
+// The notice for several gas elements in one column: its caption and its text lines joined by "\r".
+struct GasNoticeTexts {
+    std::string caption;
+    std::string text;
+};
+GasNoticeTexts gasElementCountNotice(const lang::TextCatalogue& texts);
+
 std::string editionText(const lang::TextCatalogue& texts, std::string_view commaText);
 
 }  // namespace velmora::workflow

@@ -5,6 +5,7 @@
 
 #include "model/number_text.h"
 #include "workflow/result_number_format.h"
+#include "workflow/us_unit_factors.h"
 
 namespace velmora::workflow {
 
@@ -14,12 +15,12 @@ using model::GlobalText;
 using model::Real;
 using model::UnitSystem;
 
-constexpr Real cubicMetresPerHourPerGpm = 0.158987L / 42 * 60;  // m³/h in one US gal/min
-constexpr Real kgM3PerLbCuFt = 16.0184655L;
-constexpr Real mmPerInch = 25.4L;
-constexpr Real mPerFoot = 0.3048L;
-constexpr Real squareMetresPerSquareYard = 0.8361274L;
-constexpr Real mbarPerLbwSqFt = 0.478802653L;
+using us::cubicMetresPerHourPerGpm;
+using us::kgM3PerLbCuFt;
+using us::mbarPerLbwSqFt;
+using us::mmPerInch;
+using us::mPerFoot;
+using us::squareMetresPerSquareYard;
 
 const std::string emptyText;
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "model/element_kind.h"
-#include "workflow/pending_texts.h"
 #include "workflow/workflow_test_support.h"
 
 namespace velmora::workflow {
@@ -171,9 +170,12 @@ TEST_F(Fill, SeveralGasElementsInOneColumnAreNoticed) {
     useGas("2", "20", "20");
     form.setText(FormField::ElementCount, "2");
     EXPECT_TRUE(fill().ok());
+    // The notice's own block: its caption, then its three lines joined by line breaks.
+    const std::vector<std::string>& block = *form.texts().windowBlock("TGasHinweis");
+    ASSERT_EQ(block.size(), 4u);
     expectMessages(messenger, {{.icon = MessageIcon::Information,
-                                .caption = t(GlobalText::NoticeCaption),
-                                .text = std::string(kGasElementCountNotice)}});
+                                .caption = block[0],
+                                .text = block[1] + "\r" + block[2] + "\r" + block[3]}});
 
     messenger.clear();
     form.setState(MediumState::Liquid);

@@ -1,0 +1,50 @@
+#include "ui/qt_messenger.h"
+
+#include <QMessageBox>
+
+#include "ui/qt_text.h"
+
+namespace velmora::ui {
+
+namespace {
+
+using workflow::MessageButton;
+using workflow::MessageIcon;
+
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton standardButton(MessageButton button) {
+    switch (button) {
+        case MessageButton::Ok: return QMessageBox::Ok;
+        case MessageButton::Cancel: return QMessageBox::Cancel;
+        case MessageButton::Yes: return QMessageBox::Yes;
+        case MessageButton::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+MessageButton QtMessenger::show(const workflow::UserMessage& message) {
+    QMessageBox box(iconOf(message.icon), qs(message.caption), displayText(message.text), QMessageBox::NoButton, parent_);
+    const std::vector<MessageButton> buttons = workflow::buttonsOf(message.buttons);
+    for (MessageButton button : buttons) box.addButton(standardButton(button));
+    // A yes/no/cancel question about saving defaults to "no", so Enter never overwrites by accident.
+    if (message.buttons == workflow::MessageButtons::YesNoCancel) box.setDefaultButton(QMessageBox::No);
+    const int pressed = box.exec();
+    if (focus_ && message.focus != workflow::FormField::None) focus_(message.focus);
+    for (MessageButton button : buttons)
+        if (pressed == standardButton(button)) return button;
+    return buttons.empty() ? MessageButton::Ok : buttons.back();  // closed by Escape: the last (cancel/no)
+}
+
+}  // namespace velmora::ui
