@@ -1,23 +1,34 @@
 // Velmora desktop program.
 #include <QApplication>
 #include <QRect>
+#include <QSettings>
 
 #include "persist/data_file_set.h"
 #include "ui/main_window.h"
+#include "ui/qsettings_store.h"
 #include "ui/startup.h"
+#include "ui/splash.h"
+#include "ui/startup_settings.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const velmora::lang::Edition edition = velmora::ui::chooseEdition(QApplication::arguments(), QString());
+    QApplication::setOrganizationName(velmora::ui::kOrganisation);
+    QApplication::setApplicationName(velmora::ui::kApplication);
+    const QString storedEdition = QSettings().value(velmora::ui::kEditionSetting).toString();
+    const velmora::lang::Edition edition = velmora::ui::chooseEdition(QApplication::arguments(), storedEdition);
     auto texts = velmora::ui::loadTextsOrExplain(edition);
     if (!texts) return 1;
     const auto dataFolder =
         velmora::persist::DataFileSet::locate(QCoreApplication::applicationDirPath().toStdString());
+    velmora::ui::QSettingsStore settings;
+    auto splash = velmora::ui::showSplash(*texts);
     velmora::ui::MainWindow window(*texts, dataFolder);
+    window.setSettingsStore(&settings);
     window.show();
-    // Until the settings remember them, the results window opens below the main window.
-    const QRect frame = window.frameGeometry();
-    window.resultsWindow().move(frame.left(), frame.bottom() + 8);
+    splash->finish(&window);
     window.resultsWindow().show();
+    std::vector<std::string> words;
+    for (const QString& argument : QApplication::arguments().mid(1)) words.push_back(argument.toStdString());
+    window.openFromArguments(words);
     return QApplication::exec();
 }

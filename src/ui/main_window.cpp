@@ -11,6 +11,15 @@
 #include "ui/qt_text.h"
 #include "workflow/calculation_driver.h"
 #include "workflow/column_to_form.h"
+#include "workflow/settings_restore.h"
+#include "ui/element_selection_dialog.h"
+#include "ui/settings_dialog.h"
+#include "ui/startup_settings.h"
+#include "ui/table_printing.h"
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
+#include <QSettings>
 
 namespace velmora::ui {
 
@@ -18,7 +27,13 @@ using model::MyWindowText;
 using workflow::FormField;
 
 MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, QWidget* parent)
-    : QMainWindow(parent), texts_(texts), dataFolder_(std::move(dataFolder)), form_(texts), table_(texts) {
+    : QMainWindow(parent),
+      texts_(texts),
+      dataFolder_(std::move(dataFolder)),
+      form_(texts),
+      table_(texts),
+      options_(workflow::Options::freshStart(texts.edition())),
+      session_(texts) {
     setWindowTitle(mainText(texts, MyWindowText::Title));
     binder_ = new FormBinder(form_, this);
     messenger_ = std::make_unique<QtMessenger>(this, [this](FormField field) { focusField(field); });
@@ -32,22 +47,39 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     setCentralWidget(central);
 
     results_ = new ResultsWindow(table_, this);
+    chooser_ = std::make_unique<QtFileChooser>(this);
+    project_ = std::make_unique<workflow::ProjectCommands>(workflow::ProjectParts{
+        table_, shortDisplay_, page_, appearance_, options_, recent_, session_, *messenger_, *chooser_});
+    connect(results_, &ResultsWindow::headingEdited, this,
+            [this](const QString& heading) { project_->setHeading(heading.toStdString()); });
+    connect(results_, &ResultsWindow::saveRequested, this, [this] {
+        project_->save();
+        projectChanged();
+    });
+    connect(results_, &ResultsWindow::printRequested, this, [this] { printTable(); });
     connect(results_, &ResultsWindow::removeColumnRequested, this, [this] { removeColumn(); });
     connect(results_, &ResultsWindow::copyTableRequested, this,
             [this] { QApplication::clipboard()->setText(qs(table_.clipboardText())); });
     connect(results_, &ResultsWindow::copyToInputsRequested, this, [this] { copyColumnToInputs(); });
-    connect(results_, &ResultsWindow::tableChanged, this, [this] { tableChanged(); });
+    connect(results_, &ResultsWindow::tableChanged, this, [this] {
+        project_->markModified();
+        tableChanged();
+    });
     connect(results_, &ResultsWindow::hidden, this, [this] {
         if (showTable_) showTable_->setChecked(false);
     });
 
     shortWindow_ = new ShortDisplayWindow(shortDisplay_, texts_, this);
-    connect(shortWindow_, &ShortDisplayWindow::tableChanged, this, [this] { tableChanged(); });
+    connect(shortWindow_, &ShortDisplayWindow::tableChanged, this, [this] {
+        project_->markModified();
+        tableChanged();
+    });
     connect(shortWindow_, &ShortDisplayWindow::hidden, this, [this] {
         if (showShort_) showShort_->setChecked(false);
     });
 
     connect(element_->calculateButton(), &QPushButton::clicked, this, [this] { calculate(); });
+    connect(element_, &ElementPanel::chooseElementRequested, this, [this] { chooseElement(); });
     connect(element_, &ElementPanel::informationRequested, this, [this] { messenger_->show(form_.informationMessage()); });
     connect(element_, &ElementPanel::roughnessHintRequested, this, [this] { messenger_->show(form_.roughnessHintMessage()); });
     connect(medium_, &MediumPanel::flowUnitChanged, this, [this] { element_->refresh(); });
@@ -71,8 +103,7 @@ QAction* MainWindow::addCommand(QMenu* menu, MyWindowText text, std::function<vo
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuFile));
-    addCommand(file, MyWindowText::FileExit, [this] { close(); });
+    buildFileMenu();
 
     // Copy, paste and delete act on the focused entry; the Dutch edition has no shortcuts for them.
     QMenu* edit = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuEdit));
@@ -96,6 +127,7 @@ void MainWindow::buildMenus() {
     showTable_ = addCommand(table, MyWindowText::TableShow, [this] { results_->setVisible(showTable_->isChecked()); });
     showTable_->setCheckable(true);
     showTable_->setChecked(true);
+    QAction* print = addCommand(table, MyWindowText::TablePrint, [this] { printTable(); });
     table->addSeparator();
     addCommand(table, MyWindowText::TableFont, [this] { results_->chooseFont(); });
     addCommand(table, MyWindowText::TableZoomIn, [this] { results_->zoom(1.2); });
@@ -105,7 +137,8 @@ void MainWindow::buildMenus() {
     QAction* clip = addCommand(table, MyWindowText::TableCopyToClipboard,
                                [this] { QApplication::clipboard()->setText(qs(table_.clipboardText())); });
     QAction* inputs = addCommand(table, MyWindowText::TableCopyToInputs, [this] { copyColumnToInputs(); });
-    connect(table, &QMenu::aboutToShow, this, [this, remove, clip, inputs] {
+    connect(table, &QMenu::aboutToShow, this, [this, remove, clip, inputs, print] {
+        print->setEnabled(!table_.empty());
         remove->setEnabled(table_.currentIsElementColumn());
         clip->setEnabled(!table_.empty());
         inputs->setEnabled(table_.currentIsElementColumn());
@@ -115,16 +148,92 @@ void MainWindow::buildMenus() {
     showShort_ = addCommand(shortMenu, MyWindowText::ShortDisplayShow,
                             [this] { shortWindow_->setVisible(showShort_->isChecked()); });
     showShort_->setCheckable(true);
+    QAction* printShort = addCommand(shortMenu, MyWindowText::ShortDisplayPrint, [this] {
+        shortDisplay_.refresh();
+        printShortDisplay(this, table_, resultsCaption());
+    });
+    connect(shortMenu, &QMenu::aboutToShow, this, [this, printShort] { printShort->setEnabled(!table_.empty()); });
 
     QMenu* calculateMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuCalculate));
     addCommand(calculateMenu, MyWindowText::CalcPressureLoss, [this] { calculate(); }, QKeySequence(Qt::Key_F3));
 
+    QMenu* data = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuData));
+    addCommand(data, MyWindowText::DataSelectElement, [this] { chooseElement(); });
+
+    QMenu* optionsMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuOptions));
+    addCommand(optionsMenu, MyWindowText::OptionsSettings, [this] { openSettingsDialog(); });
+
     QMenu* help = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuHelp));
+    addCommand(help, MyWindowText::HelpIndex, [this] { openUserGuide(); }, QKeySequence(Qt::Key_F1));
+    help->addSeparator();
     addCommand(help, MyWindowText::HelpAbout, [this] {
         QMessageBox::about(this, mainText(texts_, MyWindowText::HelpAbout).remove('&').remove("..."),
                            globalText(texts_, model::GlobalText::ProgramTitle) + "\n\n" +
                                mainText(texts_, MyWindowText::Title));
     });
+}
+
+// New, open, save, save as, the recent projects (rebuilt each time the menu opens) and exit.
+void MainWindow::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuFile));
+    const auto command = [this](bool (workflow::ProjectCommands::*run)()) {
+        return [this, run] {
+            ((*project_).*run)();
+            projectChanged();
+        };
+    };
+    addCommand(file, MyWindowText::FileNew, command(&workflow::ProjectCommands::newProject), QKeySequence::New);
+    addCommand(file, MyWindowText::FileOpen, command(&workflow::ProjectCommands::open), QKeySequence::Open);
+    QAction* save = addCommand(file, MyWindowText::FileSave, command(&workflow::ProjectCommands::save), QKeySequence::Save);
+    QAction* saveAs = addCommand(file, MyWindowText::FileSaveAs, command(&workflow::ProjectCommands::saveAs));
+    QAction* recentStart = file->addSeparator();
+    QAction* recentEnd = file->addSeparator();
+    addCommand(file, MyWindowText::FileExit, [this] { close(); });
+    connect(file, &QMenu::aboutToShow, this, [this, file, save, saveAs, recentStart, recentEnd] {
+        save->setEnabled(!table_.empty());
+        saveAs->setEnabled(!table_.empty());
+        const QList<QAction*> actions = file->actions();
+        for (qsizetype i = actions.indexOf(recentStart) + 1; i < actions.indexOf(recentEnd); ++i) {
+            file->removeAction(actions[i]);
+            actions[i]->deleteLater();
+        }
+        const auto items = recent_.menuItems(std::filesystem::current_path());
+        recentEnd->setVisible(!items.empty());
+        for (const auto& item : items) {
+            auto* entry = new QAction(qs(item.caption), file);
+            const std::filesystem::path path = item.path;
+            connect(entry, &QAction::triggered, this, [this, path] {
+                project_->openPath(path);
+                projectChanged();
+            });
+            file->insertAction(recentEnd, entry);
+        }
+    });
+}
+
+// After a File command: the table, the heading, the title and the options may all have changed.
+void MainWindow::projectChanged() {
+    results_->setWindowTitle(qs(project_->windowTitle()));
+    results_->setProjectHeading(qs(project_->heading()));
+    table_.setDecimals(options_.decimals);
+    tableChanged();
+}
+
+// The selection dialog is created once and keeps its page; a chosen kind is set up on the form.
+void MainWindow::chooseElement() {
+    static ElementSelectionDialog* dialog = nullptr;
+    if (!dialog) dialog = new ElementSelectionDialog(texts_, dataFolder_, this);
+    if (const auto kind = dialog->chooseKind(form_.kind())) {
+        form_.setUpKind(*kind);
+        refreshForm();
+    }
+}
+
+void MainWindow::openFromArguments(const std::vector<std::string>& words) {
+    if (const auto path = workflow::ProjectCommands::projectPathFromArguments(words)) {
+        project_->openPath(*path);
+        projectChanged();
+    }
 }
 
 void MainWindow::buildToolBar() {
@@ -135,10 +244,30 @@ void MainWindow::buildToolBar() {
         a->setToolTip(mainText(texts_, hint));
         connect(a, &QAction::triggered, this, std::move(run));
     };
+    add(mainText(texts_, MyWindowText::DataSelectElement).remove('&').remove("..."), MyWindowText::HintSelectElement,
+        [this] { chooseElement(); });
     add(mainText(texts_, MyWindowText::ButtonCalculate), MyWindowText::HintCalculate, [this] { calculate(); });
     add("i", MyWindowText::HintElementInfo, [this] {
         if (form_.informationEnabled()) messenger_->show(form_.informationMessage());
     });
+    // Notes on entering gas flows: six texts in one information box.
+    add(mainText(texts_, MyWindowText::StateGas) + " ?", MyWindowText::HintGasFlowInfo, [this] {
+        QString text;
+        for (int i = 0; i < 6; ++i)
+            text += (i ? "\n" : "") + mainText(texts_, static_cast<MyWindowText>(static_cast<int>(MyWindowText::GasFlowInfo1) + i));
+        QMessageBox::information(this, globalText(texts_, model::GlobalText::InformationCaption), text);
+    });
+}
+
+// The user guide of the edition's language, shipped in the data folder, in the desktop's browser.
+void MainWindow::openUserGuide() {
+    constexpr const char* suffixes[] = {"de", "en", "fr", "nl"};
+    const auto language = static_cast<int>(texts_.edition().language());
+    const std::filesystem::path guide = dataFolder_ / (std::string("velmora_") + suffixes[language] + ".html");
+    if (!std::filesystem::exists(guide) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(guide.string()))))
+        QMessageBox::warning(this, globalText(texts_, model::GlobalText::WarningCaption),
+                             globalText(texts_, model::GlobalText::DataFileOpenFailed) + "\n" + qs(guide.string()));
 }
 
 void MainWindow::focusField(FormField field) {
@@ -164,8 +293,88 @@ void MainWindow::removeColumn() {
     if (table_.removeCurrentColumn()) tableChanged();
 }
 
+QString MainWindow::resultsCaption() const { return results_->windowTitle(); }
+
+void MainWindow::printTable() {
+    if (table_.empty()) return;
+    project_->markModified();  // the page setup belongs to the project
+    ui::printTable(this, table_, page_, resultsCaption(), results_->projectHeading());
+}
+
+// Decimals and unit system of the table follow the options; a changed unit system converts the
+// columns already calculated.
+void MainWindow::applyOptions() {
+    table_.setDecimals(options_.decimals);
+    table_.switchUnitSystem(options_.unitSystem);
+    tableChanged();
+}
+
+void MainWindow::openSettingsDialog() {
+    static SettingsDialog* dialog = nullptr;  // created once, keeps its state between openings
+    if (!dialog) dialog = new SettingsDialog(texts_, this);
+    // The language takes effect at the next start; it is kept beside the other general options.
+    QSettings choice;
+    QString edition = choice.value(kEditionSetting, QString(texts_.edition().letter())).toString();
+    if (!dialog->edit(options_, edition)) return;
+    choice.setValue(kEditionSetting, edition);
+    applyOptions();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (store_) restoreSettings(*store_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A save that fails or is cancelled keeps the window open: the work is never given up unasked.
+    if (!project_->confirmClose()) {
+        event->ignore();
+        return;
+    }
+    if (store_) saveSettings(*store_);
+    session_.close();
+    results_->close();
+    shortWindow_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreSettings(persist::SettingsStore& store) {
+    const workflow::RestoredSettings restored = workflow::restoreSettings(store, form_, recent_);
+    options_ = restored.options;
+    const auto place = [](QWidget* window, const std::optional<workflow::WindowPlacement>& at, bool size) {
+        if (!at) return;
+        window->move(at->left, at->top);
+        if (size && at->width > 0 && at->height > 0) window->resize(at->width, at->height);
+    };
+    place(this, restored.windows.mainWindow, false);
+    place(results_, restored.windows.resultsWindow, true);
+    place(shortWindow_, restored.windows.shortDisplay, true);
+    projectChanged();
+    table_.setDecimals(options_.decimals);
+    table_.setUnitSystem(options_.unitSystem);
+    refreshForm();
+    tableChanged();
+}
+
+bool MainWindow::saveSettings(persist::SettingsStore& store) {
+    const auto placement = [](const QWidget* window) {
+        return workflow::WindowPlacement{window->x(), window->y(), window->width(), window->height()};
+    };
+    workflow::WindowLayout windows;
+    windows.mainWindow = placement(this);
+    windows.resultsWindow = placement(results_);
+    windows.shortDisplay = placement(shortWindow_);
+    if (auto message = workflow::saveSettings(store, options_, windows, form_, recent_)) {
+        messenger_->show(*message);
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::calculate() {
-    const workflow::CalculationContext context{inputs_, table_, shortDisplay_, modified_, *messenger_};
+    const workflow::CalculationContext context{inputs_, table_, shortDisplay_, project_->modifiedMark(), *messenger_};
     if (workflow::runCalculation(form_, context).appended()) tableChanged();
 }
 

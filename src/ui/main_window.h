@@ -15,6 +15,14 @@
 #include "workflow/main_form.h"
 #include "workflow/results_table.h"
 #include "workflow/short_display.h"
+#include "workflow/app_settings.h"
+#include "workflow/page_settings.h"
+#include "workflow/recent_projects.h"
+#include "persist/settings_store.h"
+#include "ui/qt_file_chooser.h"
+#include "workflow/project_commands.h"
+#include "workflow/project_session.h"
+#include "workflow/table_appearance.h"
 #include "model/calc_inputs.h"
 
 class QAction;
@@ -34,10 +42,25 @@ public:
     ResultsWindow& resultsWindow() { return *results_; }
     ShortDisplayWindow& shortDisplayWindow() { return *shortWindow_; }
 
+    // Where the settings live; restored on first show, saved on closing.
+    void setSettingsStore(persist::SettingsStore* store) { store_ = store; }
+
+    // Restores options, window places, the form and the recent list from the store (first show).
+    void restoreSettings(persist::SettingsStore& store);
+    // Writes them back (closing); false when the store could not keep them (the message was shown).
+    bool saveSettings(persist::SettingsStore& store);
+
+    // Opens the project named by the command-line words (joined with blanks), if any.
+    void openFromArguments(const std::vector<std::string>& words);
+
     // Runs one calculation from the form's entries (F3).
     void calculate();
     // The form's state shown again (after a kind is set up, a column copied back, settings restored).
     void refreshForm();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -49,6 +72,14 @@ private:
     void copyColumnToInputs();
     void removeColumn();
     void editCommand(int which);
+    void applyOptions();
+    void openSettingsDialog();
+    void printTable();
+    void openUserGuide();
+    void buildFileMenu();
+    void projectChanged();
+    void chooseElement();
+    QString resultsCaption() const;
 
     const lang::TextCatalogue& texts_;
     std::filesystem::path dataFolder_;
@@ -56,7 +87,15 @@ private:
     workflow::ResultsTable table_;
     workflow::ShortDisplay shortDisplay_{table_};
     model::CalcInputs inputs_;
-    bool modified_ = false;
+    workflow::Options options_;
+    workflow::PageSettings page_;
+    workflow::RecentProjects recent_;
+    workflow::TableAppearance appearance_;
+    workflow::ProjectSession session_;
+    std::unique_ptr<QtFileChooser> chooser_;
+    std::unique_ptr<workflow::ProjectCommands> project_;
+    persist::SettingsStore* store_ = nullptr;
+    bool shownOnce_ = false;
     FormBinder* binder_;
     MediumPanel* medium_;
     ElementPanel* element_;

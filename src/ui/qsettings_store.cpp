@@ -6,19 +6,9 @@ namespace velmora::ui {
 
 namespace {
 
-// "Software\Velmora\Velmora 6\" → organisation "Velmora", application "Velmora 6".
-QStringList baseParts(const QString& baseKey) {
-    QStringList parts = QString(baseKey).replace('/', '\\').split('\\', Qt::SkipEmptyParts);
-    while (parts.size() < 2) parts.prepend("Velmora");
-    return parts.mid(parts.size() - 2);
-}
-
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
-
-QSettingsStore::QSettingsStore(const QString& baseKey)
-    : settings_(QSettings::UserScope, baseParts(baseKey).at(0), baseParts(baseKey).at(1)) {}
 
 QString QSettingsStore::key(std::string_view subkey, std::string_view name) {
     return fromView(subkey) + '/' + fromView(name);

@@ -10,8 +10,8 @@ namespace velmora::ui {
 // INI file under ~/.config on Linux), one group per subkey below the catalogue's base key.
 class QSettingsStore : public persist::SettingsStore {
 public:
-    // `baseKey` like "Software\Velmora\Velmora 6\": its last two parts name organisation and program.
-    explicit QSettingsStore(const QString& baseKey);
+    // The application's store: organisation and program name as set on the application object.
+    QSettingsStore() = default;
 
     std::optional<std::string> read(std::string_view subkey, std::string_view name) const override;
     bool hasSubkey(std::string_view subkey) const override;

@@ -87,6 +87,7 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
         reload();
         Q_EMIT tableChanged();
     });
+    connect(heading_, &QLineEdit::textEdited, this, &ResultsWindow::headingEdited);
     connect(model_, &ResultsTableModel::designationEdited, this, &ResultsWindow::tableChanged);
     connect(view_, &QTableView::customContextMenuRequested, this, [this, &texts](const QPoint& at) {
         QMenu menu;

@@ -33,6 +33,7 @@ Q_SIGNALS:
     void copyToInputsRequested();
     void printRequested();
     void tableChanged();  // a column was moved or a designation edited here
+    void headingEdited(const QString& heading);  // typed by the user
     void hidden();
 
 protected:
