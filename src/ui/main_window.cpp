@@ -18,6 +18,7 @@
 #include "ui/table_printing.h"
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QTimer>
 #include <QUrl>
 #include <QSettings>
 
@@ -87,6 +88,7 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     buildMenus();
     buildToolBar();
     refreshForm();
+    move(40, 30);  // first start; the stored place replaces it
 }
 
 void MainWindow::refreshForm() {
@@ -251,7 +253,7 @@ void MainWindow::buildToolBar() {
         if (form_.informationEnabled()) messenger_->show(form_.informationMessage());
     });
     // Notes on entering gas flows: six texts in one information box.
-    add(mainText(texts_, MyWindowText::StateGas) + " ?", MyWindowText::HintGasFlowInfo, [this] {
+    add(mainText(texts_, MyWindowText::HintGasFlowInfo), MyWindowText::HintGasFlowInfo, [this] {
         QString text;
         for (int i = 0; i < 6; ++i)
             text += (i ? "\n" : "") + mainText(texts_, static_cast<MyWindowText>(static_cast<int>(MyWindowText::GasFlowInfo1) + i));
@@ -349,6 +351,13 @@ void MainWindow::restoreSettings(persist::SettingsStore& store) {
         if (size && at->width > 0 && at->height > 0) window->resize(at->width, at->height);
     };
     place(this, restored.windows.mainWindow, false);
+    if (!restored.windows.resultsWindow) {
+        // First start: the results window below the main window, once the main window has its place.
+        QTimer::singleShot(150, this, [this] {
+            const QRect frame = frameGeometry();
+            results_->move(frame.left(), frame.bottom() + 8);
+        });
+    }
     place(results_, restored.windows.resultsWindow, true);
     place(shortWindow_, restored.windows.shortDisplay, true);
     projectChanged();
