@@ -100,7 +100,7 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
             ->setEnabled(table_.currentIsElementColumn());
         menu.exec(view_->viewport()->mapToGlobal(at));
     });
-    resize(900, 620);
+    resize(1040, 620);
     reload();
 }
 
