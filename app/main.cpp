@@ -1,5 +1,8 @@
 // Velmora desktop program.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QRect>
 #include <QSettings>
 
@@ -16,6 +19,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(velmora::ui::kApplication);
     const QString storedEdition = QSettings().value(velmora::ui::kEditionSetting).toString();
     const velmora::lang::Edition edition = velmora::ui::chooseEdition(QApplication::arguments(), storedEdition);
+    // Qt's own texts (standard buttons, file dialogs, entry pop-up menus) in the edition's language.
+    constexpr const char* locales[] = {"de", "en", "fr", "nl"};
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(locales[static_cast<int>(edition.language())]), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     auto texts = velmora::ui::loadTextsOrExplain(edition);
     if (!texts) return 1;
     const auto dataFolder =

@@ -3,7 +3,7 @@
 # installs only what is missing.
 VELMORA_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth imagemagick fonts-dejavu-core locales-all
