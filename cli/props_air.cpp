@@ -14,6 +14,7 @@
 #include "media/saturated_air.h"
 #include "model/real.h"
 #include "props_commands.h"
+#include "props_output.h"
 
 namespace velmora::cli {
 
@@ -23,16 +24,6 @@ using media::AirRefusal;
 using model::Real;
 
 constexpr Real celsiusOffset = 273.15L;  // K
-
-// A plain number with a point as decimal separator; anything else (a comma, "nan", text left over)
-// is not a usable argument.
-std::optional<Real> readArgument(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    long double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
 
 // Reads exactly `count` numbers; on failure tells why on `err`.
 std::optional<std::vector<Real>> readArguments(const Arguments& args, std::size_t count, std::string_view usage,
@@ -52,24 +43,6 @@ std::optional<std::vector<Real>> readArguments(const Arguments& args, std::size_
         values.push_back(*value);
     }
     return values;
-}
-
-std::string formatValue(Real value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
-}
-
-void printLine(std::ostream& out, std::string_view key, Real value) {
-    out << key << ": " << formatValue(value) << '\n';
-}
-
-void printLine(std::ostream& out, std::string_view key, std::optional<Real> value) {
-    if (value)
-        printLine(out, key, *value);
-    else
-        out << key << ": -\n";
 }
 
 enum class AirDialog { Dry, Humid, Saturated };

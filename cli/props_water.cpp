@@ -12,6 +12,7 @@
 #include "media/water_steam_refusal.h"
 #include "model/real.h"
 #include "props_commands.h"
+#include "props_output.h"
 
 namespace velmora::cli {
 
@@ -25,17 +26,6 @@ constexpr Real celsiusOffset = 273.15L;  // K
 constexpr std::string_view waterUsage = "props water P T (P in bar abs., T in °C)";
 constexpr std::string_view saturationUsage =
     "props saturation --temperature=T | --pressure=P (T in °C, P in bar abs.)";
-
-// A plain number with a point as decimal separator; anything else (a comma, "nan", text left over)
-// is not a usable argument.
-std::optional<Real> readArgument(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    long double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 int unusable(std::ostream& err, std::string_view problem, std::string_view usage) {
     err << "error: " << problem << "; expected " << usage << '\n';
@@ -78,14 +68,6 @@ std::string_view refusalText(WaterSteamRefusal refusal) {
 int refuse(std::ostream& err, WaterSteamRefusal refusal) {
     err << "error: " << refusalText(refusal) << '\n';
     return 1;
-}
-
-// At least ten significant digits, independent of any locale.
-void printLine(std::ostream& out, std::string_view key, Real value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::general, 15);
-    out << key << ": " << std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)) << '\n';
 }
 
 }  // namespace

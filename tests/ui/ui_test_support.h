@@ -7,6 +7,7 @@
 #include "lang/text_catalogue.h"
 #include "persist/data_file_set.h"
 #include "persist/text_catalogue_loader.h"
+#include "support/built_texts.h"
 #include "workflow/result_rows.h"
 #include "workflow/results_table.h"
 
@@ -16,14 +17,7 @@ using Language = lang::Edition::Language;
 
 // The text files as the build writes them, loaded once per edition.
 inline const lang::TextCatalogue& builtTexts(Language language = Language::English) {
-    static std::map<Language, lang::TextCatalogue> loaded;
-    auto it = loaded.find(language);
-    if (it == loaded.end())
-        it = loaded
-                 .emplace(language, persist::loadTextCatalogue(persist::DataFileSet(VELMORA_DATA_DIR),
-                                                               lang::Edition(language)))
-                 .first;
-    return it->second;
+    return velmora::testing::loadBuiltTexts(language);
 }
 
 // A results table of `count` pipe columns with texts of realistic length.

@@ -11,6 +11,7 @@
 #include "lang/text_catalogue.h"
 #include "persist/data_file_set.h"
 #include "persist/text_catalogue_loader.h"
+#include "support/built_texts.h"
 #include "workflow/messenger.h"
 #include "workflow/user_message.h"
 
@@ -45,14 +46,7 @@ inline const char* languageName(Language language) {
 
 // The text files as the build writes them, loaded once per edition.
 inline const lang::TextCatalogue& builtTexts(Language language) {
-    static std::map<Language, lang::TextCatalogue> loaded;
-    auto it = loaded.find(language);
-    if (it == loaded.end())
-        it = loaded
-                 .emplace(language, persist::loadTextCatalogue(persist::DataFileSet(VELMORA_DATA_DIR),
-                                                               lang::Edition(language)))
-                 .first;
-    return it->second;
+    return velmora::testing::loadBuiltTexts(language);
 }
 
 // An entry or check message of the main form as the user must see it.
