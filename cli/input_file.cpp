@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace velmora::cli {
 
@@ -24,13 +23,21 @@ std::optional<std::string> readInputFile(const std::string& path, std::ostream& 
         err << "error: cannot read " << path << ": " << std::strerror(errno) << "\n";
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    // Read in pieces up to one byte past the limit, so that a file of any size (or a device
+    // without end) is read no further than needed to refuse it.
+    std::string text;
+    char piece[1 << 16];
+    while (text.size() <= kMaxInputBytes && in.read(piece, sizeof piece).gcount() > 0)
+        text.append(piece, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         err << "error: cannot read " << path << "\n";
         return std::nullopt;
     }
-    return text.str();
+    if (text.size() > kMaxInputBytes) {
+        err << "error: cannot read " << path << ": it is larger than " << (kMaxInputBytes >> 20) << " MB\n";
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace velmora::cli

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <optional>
 #include <nlohmann/json.hpp>
 
 #include "model/element_catalogue.h"
@@ -38,9 +40,26 @@ void onlyKeys(const json& object, std::initializer_list<std::string_view> keys, 
         if (std::find(keys.begin(), keys.end(), key) == keys.end()) place.fail("unknown key \"" + key + "\"");
 }
 
+// A tab, a line break or another control character: no entry takes one from the keyboard, and
+// in a cell it would break the rows and columns of the printed table and of the project file.
+std::optional<unsigned char> controlCharacter(const std::string& text) {
+    for (const char c : text)
+        if (const auto byte = static_cast<unsigned char>(c); byte < 0x20 || byte == 0x7F) return byte;
+    return std::nullopt;
+}
+
 // An entry text: a string as typed, or a JSON number written as the user would type it.
 std::string entryText(const json& value, const Place& place) {
-    if (value.is_string()) return value.get<std::string>();
+    if (value.is_string()) {
+        std::string text = value.get<std::string>();
+        if (const auto control = controlCharacter(text)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", *control);
+            place.fail(std::string("the text holds a control character (") + code +
+                       "); an entry takes no tab, line break or other control character");
+        }
+        return text;
+    }
     if (value.is_number_integer() || value.is_number_unsigned()) return value.dump();
     if (value.is_number_float()) return value.dump();
     place.fail("expected a text (or a number)");
@@ -230,10 +249,21 @@ void readSettings(const json& object, PipelineDescription& pipeline) {
 }  // namespace
 
 PipelineDescription readPipelineDescription(std::string_view text, const lang::TextCatalogue& texts) {
+    // A description nests five levels deep; lists or objects far deeper are no description, and
+    // building them would take memory many times the file's size.
+    constexpr int maxDepth = 64;
+    const json::parser_callback_t depthCheck = [](int depth, json::parse_event_t, json&) {
+        if (depth > maxDepth)
+            throw PipelineError("lists or objects nested more than " + std::to_string(maxDepth) +
+                                " levels deep; a pipeline description has five");
+        return true;
+    };
     json document;
     try {
-        document = json::parse(text);
-    } catch (const json::parse_error& e) {
+        document = json::parse(text, depthCheck);
+    } catch (const json::exception& e) {
+        // Syntax errors, and numbers beyond the range of a double (1e999), which the parser
+        // reports as out of range.
         throw PipelineError(std::string("not valid JSON: ") + e.what());
     }
     const Place top("pipeline");

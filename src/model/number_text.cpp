@@ -1,5 +1,6 @@
 #include "model/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -71,10 +72,20 @@ std::string writeNumber(Real value, int decimals, bool decimalComma) {
     // The field width (integer digits + decimals) never exceeds the text's own length, so the
     // text is the plain fixed-point form. to_chars is used because it ignores the C locale.
     if (decimals < 0) decimals = 0;
-    std::string text(5000 + static_cast<std::size_t>(decimals), '\0');
-    auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed,
-                                   decimals);
-    text.resize(ec == std::errc{} ? static_cast<std::size_t>(end - text.data()) : 0);
+    // Every number of a table fits the small buffer; only a value near the end of the range
+    // (up to 4933 integer digits) needs the large one, which is not filled for every cell.
+    std::array<char, 128> small;
+    auto [smallEnd, smallEc] = std::to_chars(small.data(), small.data() + small.size(), value,
+                                             std::chars_format::fixed, decimals);
+    std::string text;
+    if (smallEc == std::errc{}) {
+        text.assign(small.data(), smallEnd);
+    } else {
+        text.assign(5000 + static_cast<std::size_t>(decimals), '\0');
+        auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed,
+                                       decimals);
+        text.resize(ec == std::errc{} ? static_cast<std::size_t>(end - text.data()) : 0);
+    }
     return decimalComma ? replaceChar(text, '.', ',') : text;
 }
 

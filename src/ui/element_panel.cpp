@@ -106,6 +106,11 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     layout->addWidget(calculate_, 0, Qt::AlignRight);
     layout->addStretch();
 
+    // As tall as the kind with the most rows needs (every row is still shown here): the main
+    // window keeps one size for every kind, and the Calculate button never slides under the
+    // results window placed below it when a kind with more entries is chosen.
+    setMinimumHeight(sizeHint().height());
+
     connect(picture_, &QToolButton::clicked, this, &ElementPanel::chooseElementRequested);
     connect(information_, &QToolButton::clicked, this, &ElementPanel::informationRequested);
     connect(roughnessHint, &QToolButton::clicked, this, &ElementPanel::roughnessHintRequested);

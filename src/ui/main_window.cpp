@@ -17,6 +17,8 @@
 #include "ui/startup_settings.h"
 #include "ui/table_printing.h"
 #include <QCloseEvent>
+#include <QScreen>
+#include <algorithm>
 #include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
@@ -27,7 +29,33 @@ namespace velmora::ui {
 using model::MyWindowText;
 using workflow::FormField;
 
+namespace {
+
+// Shows a message through another messenger, then gives the focus to the field it names, so that
+// the focus follows whichever messenger shows the message.
+class FocusingMessenger : public workflow::Messenger {
+public:
+    FocusingMessenger(workflow::Messenger& shown, std::function<void(FormField)> focus)
+        : shown_(shown), focus_(std::move(focus)) {}
+
+    workflow::MessageButton show(const workflow::UserMessage& message) override {
+        const workflow::MessageButton pressed = shown_.show(message);
+        if (message.focus != FormField::None) focus_(message.focus);
+        return pressed;
+    }
+
+private:
+    workflow::Messenger& shown_;
+    std::function<void(FormField)> focus_;
+};
+
+}  // namespace
+
 MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, QWidget* parent)
+    : MainWindow(texts, std::move(dataFolder), Interaction{}, parent) {}
+
+MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path dataFolder,
+                       Interaction interaction, QWidget* parent)
     : QMainWindow(parent),
       texts_(texts),
       dataFolder_(std::move(dataFolder)),
@@ -37,7 +65,17 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
       session_(texts) {
     setWindowTitle(mainText(texts, MyWindowText::Title));
     binder_ = new FormBinder(form_, this);
-    messenger_ = std::make_unique<QtMessenger>(this, [this](FormField field) { focusField(field); });
+    if (!interaction.messenger) {
+        qtMessenger_ = std::make_unique<QtMessenger>(this, QtMessenger::FocusHandler{});
+        interaction.messenger = qtMessenger_.get();
+    }
+    messenger_ = std::make_unique<FocusingMessenger>(*interaction.messenger,
+                                                     [this](FormField field) { focusField(field); });
+    if (!interaction.chooser) {
+        qtChooser_ = std::make_unique<QtFileChooser>(this);
+        interaction.chooser = qtChooser_.get();
+    }
+    chooser_ = interaction.chooser;
 
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -48,7 +86,6 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     setCentralWidget(central);
 
     results_ = new ResultsWindow(table_, this);
-    chooser_ = std::make_unique<QtFileChooser>(this);
     project_ = std::make_unique<workflow::ProjectCommands>(workflow::ProjectParts{
         table_, shortDisplay_, page_, appearance_, options_, recent_, session_, *messenger_, *chooser_});
     connect(results_, &ResultsWindow::headingEdited, this,
@@ -223,9 +260,8 @@ void MainWindow::projectChanged() {
 
 // The selection dialog is created once and keeps its page; a chosen kind is set up on the form.
 void MainWindow::chooseElement() {
-    static ElementSelectionDialog* dialog = nullptr;
-    if (!dialog) dialog = new ElementSelectionDialog(texts_, dataFolder_, this);
-    if (const auto kind = dialog->chooseKind(form_.kind())) {
+    if (!selectionDialog_) selectionDialog_ = new ElementSelectionDialog(texts_, dataFolder_, this);
+    if (const auto kind = selectionDialog_->chooseKind(form_.kind())) {
         form_.setUpKind(*kind);
         refreshForm();
     }
@@ -291,8 +327,11 @@ void MainWindow::tableChanged() {
     shortWindow_->reload();
 }
 
+// A removed column is a change of the project: closing asks before it is lost.
 void MainWindow::removeColumn() {
-    if (table_.removeCurrentColumn()) tableChanged();
+    if (!table_.removeCurrentColumn()) return;
+    project_->markModified();
+    tableChanged();
 }
 
 QString MainWindow::resultsCaption() const { return results_->windowTitle(); }
@@ -312,12 +351,11 @@ void MainWindow::applyOptions() {
 }
 
 void MainWindow::openSettingsDialog() {
-    static SettingsDialog* dialog = nullptr;  // created once, keeps its state between openings
-    if (!dialog) dialog = new SettingsDialog(texts_, this);
+    if (!settingsDialog_) settingsDialog_ = new SettingsDialog(texts_, this);
     // The language takes effect at the next start; it is kept beside the other general options.
     QSettings choice;
     QString edition = choice.value(kEditionSetting, QString(texts_.edition().letter())).toString();
-    if (!dialog->edit(options_, edition)) return;
+    if (!settingsDialog_->edit(options_, edition)) return;
     choice.setValue(kEditionSetting, edition);
     applyOptions();
 }
@@ -353,9 +391,18 @@ void MainWindow::restoreSettings(persist::SettingsStore& store) {
     place(this, restored.windows.mainWindow, false);
     if (!restored.windows.resultsWindow) {
         // First start: the results window below the main window, once the main window has its place.
+        // Made lower where the screen ends sooner, so that its status bar with the total shows;
+        // on a screen too low even for that it overlaps the main window from below.
         QTimer::singleShot(150, this, [this] {
             const QRect frame = frameGeometry();
-            results_->move(frame.left(), frame.bottom() + 8);
+            const QRect screenArea = screen()->availableGeometry();
+            const int decoration = results_->frameGeometry().height() - results_->height();
+            constexpr int lowest = 320;
+            const int room = screenArea.bottom() - (frame.bottom() + 8) - decoration;
+            const int height = std::max(lowest, std::min(results_->height(), room));
+            const int top = std::min(frame.bottom() + 8, screenArea.bottom() - height - decoration);
+            results_->resize(results_->width(), height);
+            results_->move(frame.left(), std::max(screenArea.top(), top));
         });
     }
     place(results_, restored.windows.resultsWindow, true);

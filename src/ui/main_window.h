@@ -30,17 +30,31 @@ class QMenu;
 
 namespace velmora::ui {
 
+class ElementSelectionDialog;
+class SettingsDialog;
+
 // The main window (TMyWindow): medium and element panels, menus and tool bar; owns the form
 // model and the results table, and shows the results window beside itself.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // Where the window's messages and file choices go instead of message boxes and file dialogs
+    // (tests record them and answer from a script). Either may be left out: the Qt one is used.
+    struct Interaction {
+        workflow::Messenger* messenger = nullptr;
+        workflow::FileChooser* chooser = nullptr;
+    };
+
     MainWindow(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, QWidget* parent = nullptr);
+    MainWindow(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, Interaction interaction,
+               QWidget* parent = nullptr);
 
     workflow::MainForm& form() { return form_; }
     workflow::ResultsTable& table() { return table_; }
     ResultsWindow& resultsWindow() { return *results_; }
     ShortDisplayWindow& shortDisplayWindow() { return *shortWindow_; }
+    // The entry or unit box of a form field (none for a field without one).
+    QWidget* fieldWidget(workflow::FormField field) const { return binder_->widget(field); }
 
     // Where the settings live; restored on first show, saved on closing.
     void setSettingsStore(persist::SettingsStore* store) { store_ = store; }
@@ -92,16 +106,22 @@ private:
     workflow::RecentProjects recent_;
     workflow::TableAppearance appearance_;
     workflow::ProjectSession session_;
-    std::unique_ptr<QtFileChooser> chooser_;
+    std::unique_ptr<QtFileChooser> qtChooser_;  // the file dialogs, unless a chooser is given
+    workflow::FileChooser* chooser_ = nullptr;
     std::unique_ptr<workflow::ProjectCommands> project_;
     persist::SettingsStore* store_ = nullptr;
     bool shownOnce_ = false;
     FormBinder* binder_;
     MediumPanel* medium_;
     ElementPanel* element_;
-    std::unique_ptr<QtMessenger> messenger_;
+    std::unique_ptr<QtMessenger> qtMessenger_;  // the message boxes, unless a messenger is given
+    // Shows through the given or the Qt messenger, then gives the focus to the field named.
+    std::unique_ptr<workflow::Messenger> messenger_;
     ResultsWindow* results_;
     ShortDisplayWindow* shortWindow_;
+    // Created on first use and kept, so that they open again on the page and values left.
+    ElementSelectionDialog* selectionDialog_ = nullptr;
+    SettingsDialog* settingsDialog_ = nullptr;
     QAction* showTable_ = nullptr;
     QAction* showShort_ = nullptr;
 };

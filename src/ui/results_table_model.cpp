@@ -15,6 +15,11 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole) return qs(table_.cell(index.column() + 1, index.row()));
+    // The whole text where a narrow column cuts it short.
+    if (role == Qt::ToolTipRole) {
+        const std::string& text = table_.cell(index.column() + 1, index.row());
+        return text.empty() ? QVariant() : QVariant(qs(text));
+    }
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
 }

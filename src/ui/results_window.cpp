@@ -4,8 +4,10 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "model/window_texts.h"
@@ -100,7 +102,9 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
             ->setEnabled(table_.currentIsElementColumn());
         menu.exec(view_->viewport()->mapToGlobal(at));
     });
-    resize(1040, 620);
+    // Wide enough for the whole tool bar in every language.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    resize(std::max(1040, tools->sizeHint().width() + 2 * frame + 8), 620);
     reload();
 }
 

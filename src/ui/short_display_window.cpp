@@ -62,9 +62,16 @@ void ShortDisplayWindow::reload() {
     for (const std::string& h : headers) labels << qs(h);
     grid_->setHorizontalHeaderLabels(labels);
     grid_->setRowCount(display_.lineCount());
+    // The items of lines already shown are kept and only their changed texts set: after a
+    // calculation only the new line is built, however long the table.
     for (int line = 1; line <= display_.lineCount(); ++line)
         for (int c = 0; c < ShortDisplay::columnCount; ++c) {
-            auto* item = new QTableWidgetItem(qs(display_.cell(c, line)));
+            const QString text = qs(display_.cell(c, line));
+            if (QTableWidgetItem* shown = grid_->item(line - 1, c)) {
+                if (shown->text() != text) shown->setText(text);
+                continue;
+            }
+            auto* item = new QTableWidgetItem(text);
             if (!ShortDisplay::editable(c)) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             grid_->setItem(line - 1, c, item);
         }

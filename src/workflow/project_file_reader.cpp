@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "model/number_text.h"
 #include "persist/data_file_set.h"
@@ -20,7 +21,7 @@ using Lines = std::vector<std::string>;
 // A header line that is missing or does not hold what it must.
 struct ReadError {};
 
-constexpr int oldRowsPerColumn = 25;
+constexpr std::size_t oldRowsPerColumn = 25;
 constexpr std::size_t oldHeaderLines = 12;      // formats "4.0" and "5.0F"
 constexpr std::size_t format1TrailerLines = 9;  // format 1 keeps its table settings at the end
 constexpr std::size_t insertedRow = 12;         // older columns lack row 12 (slot 5)
@@ -132,14 +133,24 @@ Parsed readCurrent(const Lines& lines, const lang::TextCatalogue& texts) {
     return parsed;
 }
 
-// Older columns have 25 rows; an empty row 12 makes them 26.
+// Older columns have 25 rows; an empty row 12 makes them 26. The empty line of column i goes
+// before line 25 · i + 12 of the lines as read (line 26 · i + 12 once the rows before it are in),
+// for as many columns as the lines reach. One pass, so that a long file costs no more per line
+// than a short one.
 Lines withInsertedRows(Lines cellLines, std::size_t columnCount) {
+    Lines out;
+    out.reserve(cellLines.size() + std::min(columnCount, cellLines.size() / oldRowsPerColumn + 1));
+    std::size_t copied = 0;
     for (std::size_t i = 0; i < columnCount; ++i) {
-        const std::size_t at = row::count * i + insertedRow;
+        const std::size_t at = oldRowsPerColumn * i + insertedRow;
         if (at > cellLines.size()) break;
-        cellLines.insert(cellLines.begin() + static_cast<std::ptrdiff_t>(at), std::string());
+        std::move(cellLines.begin() + static_cast<std::ptrdiff_t>(copied),
+                  cellLines.begin() + static_cast<std::ptrdiff_t>(at), std::back_inserter(out));
+        out.emplace_back();
+        copied = at;
     }
-    return cellLines;
+    std::move(cellLines.begin() + static_cast<std::ptrdiff_t>(copied), cellLines.end(), std::back_inserter(out));
+    return out;
 }
 
 bool isOldBranch(const ResultColumn& column) {

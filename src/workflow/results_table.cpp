@@ -60,6 +60,7 @@ void ResultsTable::setCell(int gridColumn, int row, std::string text) {
     if (gridColumn < 1 || gridColumn >= gridColumnCount() || row < 0 || row >= row::count)
         throw std::out_of_range("results table cell outside the grid");
     columns_[static_cast<std::size_t>(gridColumn - 1)].cells[static_cast<std::size_t>(row)] = std::move(text);
+    if (row == row::columnNumber) numbersStale_ = true;
     if (row == row::lossSmall) recomputeTotal();
 }
 
@@ -70,11 +71,24 @@ const ResultColumn& ResultsTable::column(int gridColumn) const {
 
 std::vector<ResultColumn> ResultsTable::elementColumns() const { return {columns_.begin(), columns_.end() - 1}; }
 
+// Columns 1 … N − 1 keep their numbers and their share of the total: only the new column is
+// numbered and added, so a long pipeline costs the same per element as a short one. The sum
+// adds the cells in column order, exactly as reading them all again would.
 void ResultsTable::appendColumn(ResultColumn filled) {
+    // A loss typed into the empty column was part of the sum and is overwritten now.
+    const bool emptyColumnCounted = !columns_.back().cells[row::lossSmall].empty();
     columns_.back() = std::move(filled);
     columns_.emplace_back();
-    renumber();
-    recomputeTotal();
+    ResultColumn& added = columns_[columns_.size() - 2];
+    if (numbersStale_)
+        renumber();
+    else
+        added.cells[row::columnNumber] = std::to_string(elementCount());
+    if (emptyColumnCounted)
+        sumLosses();
+    else
+        lossSum_ += readCell(added.cells[row::lossSmall]);
+    writeTotal();
     current_ = elementCount();
 }
 
@@ -115,6 +129,7 @@ void ResultsTable::repairAfterMove() {
     }
     current_ = std::clamp(current_, 1, gridColumnCount() - 1);
     renumber();
+    sumLosses();  // the order of the sum follows the columns; the total's text stays as it was
 }
 
 void ResultsTable::clear() {
@@ -130,25 +145,30 @@ void ResultsTable::renumber() {
     for (int c = 1; c <= elementCount(); ++c)
         columns_[static_cast<std::size_t>(c - 1)].cells[row::columnNumber] = std::to_string(c);
     columns_.back().cells[row::columnNumber].clear();
+    numbersStale_ = false;
 }
 
 const std::string& ResultsTable::totalCaption() const { return texts_->text(GlobalText::TotalCaption); }
 
-Real ResultsTable::totalSmallUnit() const {
-    Real sum = 0;
-    for (const ResultColumn& c : columns_) sum += readCell(c.cells[row::lossSmall]);
-    return sum;
+void ResultsTable::sumLosses() {
+    lossSum_ = 0;
+    for (const ResultColumn& c : columns_) lossSum_ += readCell(c.cells[row::lossSmall]);
 }
 
 // The total adds the displayed (rounded) texts of row 24.
 void ResultsTable::recomputeTotal() {
+    sumLosses();
+    writeTotal();
+}
+
+void ResultsTable::writeTotal() {
     const bool comma = decimalComma();
     const bool metric = unitSystem_ == UnitSystem::Metric;
     if (empty()) {
         total_ = formatFixed(0, 2, comma) + (metric ? " bar" : " psi");
         return;
     }
-    const Real sum = totalSmallUnit();
+    const Real sum = lossSum_;
     const Real large = metric ? sum / 1000 : sum / 144;
     total_ = formatLoss(sum, decimals_, comma) + (metric ? " mbar" : " lbw./sq.ft.") + " " +
              texts_->text(GlobalText::TotalConjunction) + " " + formatLoss(large, decimals_, comma) +
@@ -158,7 +178,8 @@ void ResultsTable::recomputeTotal() {
 std::string ResultsTable::caption(int r) const {
     const auto t = [this](GlobalText role) { return texts_->text(role); };
     const bool metric = unitSystem_ == UnitSystem::Metric;
-    const std::string in = " " + t(GlobalText::UnitConnector);
+    // Not " " + text: g++ 12 gives a false -Wrestrict warning for that form once inlined here.
+    const std::string in = std::string(" ").append(t(GlobalText::UnitConnector));
     const auto unit = [&](UnitPair pair) { return std::string(metric ? pair.metric : pair.us); };
     switch (r) {
         case row::columnNumber: return t(GlobalText::CaptionColumn) + ":";

@@ -84,7 +84,7 @@ class ResultsTable {
     const std::string& totalCaption() const;                 // first status panel
     const std::string& totalText() const { return total_; }  // second status panel
     // Sum of the row-24 texts, in mbar or lbw./sq.ft.
-    model::Real totalSmallUnit() const;
+    model::Real totalSmallUnit() const { return lossSum_; }
 
     // Rows joined by tabs over columns 0 … N, CR LF after each row, then the two status texts.
     std::string clipboardText() const;
@@ -92,7 +92,9 @@ class ResultsTable {
   private:
     void renumber();
     void repairAfterMove();
+    void sumLosses();
     void recomputeTotal();
+    void writeTotal();
     void rebuildCaptions();
     std::string caption(int row) const;
 
@@ -100,6 +102,11 @@ class ResultsTable {
     std::vector<ResultColumn> columns_;  // grid columns 1 … N + 1
     std::array<std::string, row::count> captions_;
     std::string total_;
+    // The sum of the row-24 values in column order, kept so that an append adds one cell instead
+    // of reading every column again.
+    model::Real lossSum_ = 0;
+    // A column number was overwritten through setCell; the next append numbers every column.
+    bool numbersStale_ = false;
     model::UnitSystem unitSystem_ = model::UnitSystem::Metric;
     int decimals_ = 3;
     int current_ = 1;

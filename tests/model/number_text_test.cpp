@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace velmora::model {
@@ -61,6 +63,34 @@ TEST(WriteNumber, FixedPointWithTheEditionsSeparator) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(writeNumber(c.value, c.decimals, c.comma), c.text);
+    }
+}
+
+// A huge value is written whole, however many digits it has: on both sides of the length where
+// a short text buffer no longer holds it, and up to the largest real. Such values are whole
+// numbers, so the decimals are zeros and the text reads back as the value itself.
+TEST(WriteNumber, HugeValuesAreWrittenWhole) {
+    struct Case {
+        const char* name;
+        Real value;
+        int decimals;
+        bool comma;
+    };
+    const Case cases[] = {
+        {"2^400, 121 digits", std::ldexp(1.0L, 400), 3, false},
+        {"2^410, 124 digits and six decimals", std::ldexp(1.0L, 410), 6, false},
+        {"-2^1000 with a comma", -std::ldexp(1.0L, 1000), 2, true},
+        {"the largest real", std::numeric_limits<Real>::max(), 3, false},
+        {"the most negative real", std::numeric_limits<Real>::lowest(), 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text = writeNumber(c.value, c.decimals, c.comma);
+        ASSERT_GT(text.size(), 120u);
+        std::string decimals(c.decimals == 0 ? 0 : 1 + static_cast<std::size_t>(c.decimals), '0');
+        if (!decimals.empty()) decimals[0] = c.comma ? ',' : '.';
+        EXPECT_TRUE(text.ends_with(decimals)) << text;
+        EXPECT_EQ(readNumber(text), c.value);
     }
 }
 

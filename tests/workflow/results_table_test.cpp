@@ -96,6 +96,44 @@ TEST_F(ResultsTableTest, TheEmptyColumnDraggedInsideGoesBackToTheEnd) {
     EXPECT_EQ(table.cell(2, row::element), "A/1");
 }
 
+// An append numbers and adds only the new column; whatever was edited before, the numbers and
+// the total must come out as a table filled with the same columns in one go shows them.
+TEST_F(ResultsTableTest, AppendingAfterAnEditNumbersAndTotalsLikeAFreshTable) {
+    struct Case {
+        const char* name;
+        void (*edit)(ResultsTable&);
+    };
+    const Case cases[] = {
+        {"no edit", [](ResultsTable&) {}},
+        {"a column number overwritten", [](ResultsTable& t) { t.setCell(2, row::columnNumber, "x"); }},
+        {"a number typed into the empty column", [](ResultsTable& t) { t.setCell(4, row::columnNumber, "9"); }},
+        {"a loss typed into the empty column", [](ResultsTable& t) { t.setCell(4, row::lossSmall, "500.000"); }},
+        {"a loss edited", [](ResultsTable& t) { t.setCell(1, row::lossSmall, "7.125"); }},
+        {"a column moved", [](ResultsTable& t) { t.moveColumn(1, 3); }},
+        {"a column removed", [](ResultsTable& t) {
+             t.setCurrentColumn(2);
+             t.removeCurrentColumn();
+         }},
+        {"the table cleared", [](ResultsTable& t) { t.clear(); }},
+    };
+    for (const Case& c : cases) {
+        ResultsTable table(english);
+        for (const char* loss : {"1.250", "0.004", "12.346"}) table.appendColumn(elementColumn("Pipe", loss, "0.001"));
+        c.edit(table);
+        table.appendColumn(elementColumn("Bend", "2.500", "0.003"));
+        table.appendColumn(elementColumn("Valve", " 1.23E+0004", "12.300"));
+
+        ResultsTable fresh(english);
+        fresh.setElementColumns(table.elementColumns());
+        for (int column = 1; column < table.gridColumnCount(); ++column)
+            EXPECT_EQ(table.cell(column, row::columnNumber), fresh.cell(column, row::columnNumber))
+                << c.name << ", column " << column;
+        EXPECT_EQ(table.totalSmallUnit(), fresh.totalSmallUnit()) << c.name;
+        EXPECT_EQ(table.totalText(), fresh.totalText()) << c.name;
+        EXPECT_EQ(table.currentColumn(), table.elementCount()) << c.name;
+    }
+}
+
 TEST_F(ResultsTableTest, CopiesRowsWithTabsAndCrLfThenTheStatusTexts) {
     ResultsTable table(english);
     table.appendColumn(elementColumn("Pipe", "5.000", "0.005"));
