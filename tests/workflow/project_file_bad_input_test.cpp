@@ -55,32 +55,17 @@ using model::GlobalText;
 using testing::builtTexts;
 using testing::cellDifferences;
 using testing::columnOf;
+using testing::germanProjectColumns;
+using testing::airEntries;
 using testing::Language;
 using Lines = std::vector<std::string>;
 
 const lang::TextCatalogue& german() { return builtTexts(Language::German); }
 
-const GasInfos airEntries{"2,5", "20", "15", "bar", "°C", "°C"};
-
-// Two columns, a liquid pipe and a gas inlet, as the German edition shows them.
-std::vector<ResultColumn> smallColumns() {
-    return {
-        columnOf({{0, "1"}, {1, "Wasser/flü."}, {2, "1,000"}, {3, "998,200"}, {4, "1002,000"}, {6, "Saugleitung"},
-                  {7, "Kreisrohr/1"}, {8, "Durchmesser D in mm: 25,000"}, {9, "Rohrlänge L in m: 10,000"},
-                  {14, "0,566"}, {15, "1,41E+0004"}, {18, "turbulent"}, {19, "0,100"}, {20, "0,031"},
-                  {24, "39,123"}, {25, "0,039"}}),
-        columnOf({{0, "2"}, {1, "Luft/gasf."}, {2, "100,000"}, {3, "1,205"}, {4, "18,100"},
-                  {7, "Kantiger Einlauf/2"}, {8, "Durchmesser D in mm: 50,000"},
-                  {13, "Kante des Einlaufs:  scharfkantig"}, {14, "14,147"}, {15, "1800"}, {18, "laminar"},
-                  {21, "0,500"}, {24, "1,234"}, {25, "0,001"}},
-                 airEntries),
-    };
-}
-
 ProjectContent smallProject() {
     ProjectContent content;
     content.heading = "Anlage 7";
-    content.columns = smallColumns();
+    content.columns = germanProjectColumns();
     content.appearance.columnWidths = {145, 150};
     return content;
 }
@@ -186,7 +171,7 @@ TEST(ProjectFileBadInput, EveryCutIsInvalidOrTheProjectWithItsLastCellShortened)
                 expectInvalid(read, what);
                 continue;
             }
-            std::vector<ResultColumn> expected = smallColumns();
+            std::vector<ResultColumn> expected = germanProjectColumns();
             std::string kept = lastLine.substr(0, cut - lastLineStart);
             while (!kept.empty() && (kept.back() == '\r' || kept.back() == '\n')) kept.pop_back();
             expected.back().cells[row::lossLarge] = kept;
@@ -272,7 +257,7 @@ TEST(ProjectFileBadInput, ColumnCountsThatAreNoCountOfTheseColumns) {
             const ProjectReadResult read = readWatched(bytes, largest);
             if (c.valid) {
                 ASSERT_TRUE(read.valid) << what;
-                EXPECT_EQ(read.content.columns, smallColumns()) << what;
+                EXPECT_EQ(read.content.columns, germanProjectColumns()) << what;
             } else {
                 expectInvalid(read, what);
             }
@@ -410,7 +395,7 @@ TEST(ProjectFileBadInput, GasRowsWithMoreOrFewerFieldsThanSeven) {
     lines[pipeRow14] = "0,566\tstray\tfields";
     const ProjectReadResult read = readProjectFile(bytesOf(lines), german());
     ASSERT_TRUE(read.valid);
-    EXPECT_EQ(read.content.columns[0], smallColumns()[0]) << cellDifferences(read.content.columns[0], smallColumns()[0]);
+    EXPECT_EQ(read.content.columns[0], germanProjectColumns()[0]) << cellDifferences(read.content.columns[0], germanProjectColumns()[0]);
 }
 
 // ---- on disk ------------------------------------------------------------------------------------

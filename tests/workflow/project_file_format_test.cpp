@@ -17,25 +17,10 @@ using model::GlobalText;
 using testing::builtTexts;
 using testing::cellDifferences;
 using testing::columnOf;
+using testing::germanProjectColumns;
+using testing::airEntries;
 using testing::Language;
 using Lines = std::vector<std::string>;
-
-const GasInfos airEntries{"2,5", "20", "15", "bar", "°C", "°C"};
-
-// The project as the German edition shows it after reading any of the files.
-std::vector<ResultColumn> germanColumns() {
-    return {
-        columnOf({{0, "1"}, {1, "Wasser/flü."}, {2, "1,000"}, {3, "998,200"}, {4, "1002,000"}, {6, "Saugleitung"},
-                  {7, "Kreisrohr/1"}, {8, "Durchmesser D in mm: 25,000"}, {9, "Rohrlänge L in m: 10,000"},
-                  {14, "0,566"}, {15, "1,41E+0004"}, {18, "turbulent"}, {19, "0,100"}, {20, "0,031"},
-                  {24, "39,123"}, {25, "0,039"}}),
-        columnOf({{0, "2"}, {1, "Luft/gasf."}, {2, "100,000"}, {3, "1,205"}, {4, "18,100"},
-                  {7, "Kantiger Einlauf/2"}, {8, "Durchmesser D in mm: 50,000"},
-                  {13, "Kante des Einlaufs:  scharfkantig"}, {14, "14,147"}, {15, "1800"}, {18, "laminar"},
-                  {21, "0,500"}, {24, "1,234"}, {25, "0,001"}},
-                 airEntries),
-    };
-}
 
 // The first column as the English edition shows it.
 ResultColumn englishPipe() {
@@ -140,7 +125,7 @@ TEST_P(ProjectFileFormat, ReadsEveryCellAndTheGasEntries) {
     EXPECT_EQ(read.format, GetParam().format);
     EXPECT_TRUE(read.valid);
     EXPECT_EQ(read.messages, readMessages(Language::German));
-    const std::vector<ResultColumn> expected = germanColumns();
+    const std::vector<ResultColumn> expected = germanProjectColumns();
     ASSERT_EQ(read.content.columns.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(read.content.columns[i], expected[i]) << cellDifferences(read.content.columns[i], expected[i]);
@@ -162,7 +147,7 @@ TEST_P(ProjectFileFormat, OneEmptyLineAtTheEndIsIgnored) {
     lines.emplace_back();
     const ProjectReadResult read = readProjectLines(lines, builtTexts(Language::German));
     EXPECT_TRUE(read.valid);
-    EXPECT_EQ(read.content.columns, germanColumns());
+    EXPECT_EQ(read.content.columns, germanProjectColumns());
 }
 
 TEST_P(ProjectFileFormat, TwoEmptyLinesAtTheEndMakeItInvalid) {
@@ -190,7 +175,7 @@ TEST_P(ProjectFileFormat, BytesOnDiskAreWindows1252WithCrLf) {
     ASSERT_LT(bytes.size(), text.size());  // "ü", "é", "°" … are one byte each
     const ProjectReadResult read = readProjectFile(bytes, builtTexts(Language::German));
     EXPECT_TRUE(read.valid);
-    EXPECT_EQ(read.content.columns, germanColumns());
+    EXPECT_EQ(read.content.columns, germanProjectColumns());
 }
 
 void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }

@@ -29,6 +29,23 @@ inline std::string cellDifferences(const ResultColumn& actual, const ResultColum
     return out;
 }
 
+inline const GasInfos airEntries{"2,5", "20", "15", "bar", "°C", "°C"};
+
+// A small project (a liquid pipe and a gas inlet) as the German edition shows it.
+inline std::vector<ResultColumn> germanProjectColumns() {
+    return {
+        columnOf({{0, "1"}, {1, "Wasser/flü."}, {2, "1,000"}, {3, "998,200"}, {4, "1002,000"}, {6, "Saugleitung"},
+                  {7, "Kreisrohr/1"}, {8, "Durchmesser D in mm: 25,000"}, {9, "Rohrlänge L in m: 10,000"},
+                  {14, "0,566"}, {15, "1,41E+0004"}, {18, "turbulent"}, {19, "0,100"}, {20, "0,031"},
+                  {24, "39,123"}, {25, "0,039"}}),
+        columnOf({{0, "2"}, {1, "Luft/gasf."}, {2, "100,000"}, {3, "1,205"}, {4, "18,100"},
+                  {7, "Kantiger Einlauf/2"}, {8, "Durchmesser D in mm: 50,000"},
+                  {13, "Kante des Einlaufs:  scharfkantig"}, {14, "14,147"}, {15, "1800"}, {18, "laminar"},
+                  {21, "0,500"}, {24, "1,234"}, {25, "0,001"}},
+                 airEntries),
+    };
+}
+
 }  // namespace velmora::workflow::testing
 
 namespace velmora::workflow {
