@@ -10,24 +10,16 @@ namespace {
 
 using testing::builtTexts;
 using testing::cellDifferences;
+using testing::airEntries;
 using testing::columnOf;
 using testing::Language;
-
-const GasInfos airEntries{"2,5", "20", "15", "bar", "°C", "°C"};
 
 // Six columns as a project file stores them: German element names and table words, " in "
 // before the unit, decimal commas.
 std::vector<ResultColumn> storedColumns() {
-    return {
-        columnOf({{0, "1"}, {1, "Wasser/flü."}, {2, "1,000"}, {3, "998,200"}, {4, "1002,000"}, {6, "Saugleitung"},
-                  {7, "Kreisrohr/1"}, {8, "Durchmesser D in mm: 25,000"}, {9, "Rohrlänge L in m: 10,000"},
-                  {14, "0,566"}, {15, "1,41E+0004"}, {18, "turbulent"}, {19, "0,100"}, {20, "0,031"},
-                  {24, "39,123"}, {25, "0,039"}}),
-        columnOf({{0, "2"}, {1, "Luft/gasf."}, {2, "100,000"}, {3, "1,205"}, {4, "18,100"},
-                  {7, "Kantiger Einlauf/2"}, {8, "Durchmesser D in mm: 50,000"},
-                  {13, "Kante des Einlaufs:  scharfkantig"}, {14, "14,147"}, {15, "1800"}, {18, "laminar"},
-                  {21, "0,500"}, {24, "1,234"}, {25, "0,001"}},
-                 airEntries),
+    // The two columns of the shared fixture, then four more kinds.
+    std::vector<ResultColumn> columns = testing::germanProjectColumns();
+    columns.insert(columns.end(), {
         columnOf({{0, "3"}, {1, "Wasser/flü."}, {2, "1,000"}, {7, "Sprungartige Rohrerweiterung/1"},
                   {8, "Eintrittsdurchmesser D1 in mm: 50,000"}, {9, "Austrittsdurchmesser D2 in mm: 100,000"},
                   {14, "0,141"}, {15, "2,82E+0004"}, {16, "0,035"}, {17, "1,41E+0004"}, {18, "turbulent"},
@@ -44,7 +36,8 @@ std::vector<ResultColumn> storedColumns() {
         columnOf({{0, "7"}, {1, "Wasser/flü."}, {7, "Zeta-Wert Kreisrohr/3"},
                   {8, "Elementdurchm. D in mm: 25,000"}, {9, "Widerstandsbeiwert: 2,000"}, {18, "laminar"},
                   {25, "0,020"}}),
-    };
+    });
+    return columns;
 }
 
 struct EditionCase {
