@@ -23,7 +23,10 @@ velmora_install_deps() {
 }
 
 # velmora_configure <build-dir> [cmake options...]
+# Uses ccache when the machine has it (a developer's machine; CI builds without).
 velmora_configure() {
   local dir=$1; shift
-  cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  local launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 }
