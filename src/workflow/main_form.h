@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lang/text_catalogue.h"
+#include "media/medium_transfer.h"
 #include "model/calc_inputs.h"
 #include "model/element_catalogue.h"
 #include "workflow/form_field.h"
@@ -66,6 +67,10 @@ class MainForm {
     std::string caption(FormField field) const;
 
     // ---- medium panel ----------------------------------------------------------------------------
+    // What a property dialog takes over: its items in their fixed order; a unit is selected by its
+    // label (a label the box does not list leaves the box as it was).
+    void apply(const media::MediumTransfer& transfer);
+
     model::MediumState state() const { return state_; }
     void setState(model::MediumState state) { state_ = state; }
     // The three gas entries with their unit boxes are enabled for a gas only; their four labels

@@ -1,37 +1,15 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+// Messages are data of the model layer (property and tool dialogs below the workflow show them
+// too); the workflow code uses them by their short names.
+#include "model/user_message.h"
 #include "workflow/form_field.h"
 
 namespace velmora::workflow {
-
-enum class MessageIcon { None, Information, Warning, Error, Question };
-
-// The buttons a message box offers.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-
-// The button the user pressed.
-enum class MessageButton { Ok, Cancel, Yes, No };
-
-// One message box as data: the toolkit shows it, tests and the command line record it. Line
-// breaks inside the text are "\r".
-struct UserMessage {
-    MessageIcon icon = MessageIcon::None;
-    std::string caption{};
-    std::string text{};
-    MessageButtons buttons = MessageButtons::Ok;
-    FormField focus = FormField::None;  // the field of the main form that gets the focus afterwards
-
-    friend bool operator==(const UserMessage&, const UserMessage&) = default;
-};
-
-// The buttons of a set, in the order they are offered.
-std::vector<MessageButton> buttonsOf(MessageButtons buttons);
-
-// One line for a log or the command line: "information: …", "warning: …", "error: …",
-// "question: …" or "message: …" by icon, with every line break written as " / ".
-std::string logLine(const UserMessage& message);
-
+using model::buttonsOf;
+using model::logLine;
+using model::MessageButton;
+using model::MessageButtons;
+using model::MessageIcon;
+using model::UserMessage;
 }  // namespace velmora::workflow

@@ -1,8 +1,8 @@
-#include "workflow/unit_box.h"
+#include "model/unit_box.h"
 
 #include <algorithm>
 
-namespace velmora::workflow {
+namespace velmora::model {
 
 namespace {
 const std::string noLabel;
@@ -35,4 +35,4 @@ void UnitBox::refillKeepingIndex(std::vector<std::string> items) {
     if (index_ < 0 || static_cast<std::size_t>(index_) >= items_.size()) index_ = 0;
 }
 
-}  // namespace velmora::workflow
+}  // namespace velmora::model

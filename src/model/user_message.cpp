@@ -1,6 +1,6 @@
-#include "workflow/user_message.h"
+#include "model/user_message.h"
 
-namespace velmora::workflow {
+namespace velmora::model {
 
 std::vector<MessageButton> buttonsOf(MessageButtons buttons) {
     switch (buttons) {
@@ -48,4 +48,4 @@ std::string logLine(const UserMessage& message) {
     return line;
 }
 
-}  // namespace velmora::workflow
+}  // namespace velmora::model

@@ -1,6 +1,6 @@
-#include "workflow/messenger.h"
+#include "model/messenger.h"
 
-namespace velmora::workflow {
+namespace velmora::model {
 
 MessageButton RecordingMessenger::show(const UserMessage& message) {
     messages_.push_back(message);
@@ -12,4 +12,4 @@ MessageButton RecordingMessenger::show(const UserMessage& message) {
     return buttonsOf(message.buttons).front();
 }
 
-}  // namespace velmora::workflow
+}  // namespace velmora::model
