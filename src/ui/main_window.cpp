@@ -31,6 +31,20 @@ using workflow::FormField;
 
 namespace {
 
+// The tool buttons of the data and property dialogs: the menu entry each one triggers, and its hint.
+constexpr std::pair<MyWindowText, MyWindowText> kToolButtons[] = {
+    {MyWindowText::DataZetaDatabase, MyWindowText::HintZetaDatabase},
+    {MyWindowText::DataPipesCircular, MyWindowText::HintPipeTables},
+    {MyWindowText::MediumWaterGeneral, MyWindowText::HintWaterGeneral},
+    {MyWindowText::MediumWaterSaturated, MyWindowText::HintWaterSaturated},
+    {MyWindowText::MediumAirDry, MyWindowText::HintAir},
+    {MyWindowText::MediumLiquids, MyWindowText::HintLiquids},
+    {MyWindowText::MediumGases, MyWindowText::HintGases},
+    {MyWindowText::MediumUserDatabase, MyWindowText::HintUserDatabase},
+    {MyWindowText::MediumEstimate, MyWindowText::HintEstimate},
+    {MyWindowText::MediumAqueous, MyWindowText::HintAqueous},
+};
+
 // Shows a message through another messenger, then gives the focus to the field it names, so that
 // the focus follows whichever messenger shows the message.
 class FocusingMessenger : public workflow::Messenger {
@@ -124,6 +138,7 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
 
     buildMenus();
     buildToolBar();
+    installCommands();
     refreshForm();
     move(40, 30);  // first start; the stored place replaces it
 }
@@ -139,6 +154,27 @@ QAction* MainWindow::addCommand(QMenu* menu, MyWindowText text, std::function<vo
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, std::move(run));
     return action;
+}
+
+// The menu entries first..last of the caption block, in their order, each hidden until the dialog
+// or tool it opens is provided.
+void MainWindow::addPendingCommands(QMenu* menu, MyWindowText first, MyWindowText last) {
+    for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
+        const auto entry = static_cast<MyWindowText>(i);
+        QAction* action = menu->addAction(mainText(texts_, entry));
+        action->setVisible(false);
+        pending_[entry] = action;
+    }
+    menu->menuAction()->setVisible(std::any_of(menu->actions().begin(), menu->actions().end(),
+                                               [](const QAction* a) { return a->isVisible(); }));
+}
+
+void MainWindow::provideCommand(MyWindowText entry, std::function<void()> run) {
+    QAction* action = pending_.at(entry);
+    connect(action, &QAction::triggered, this, std::move(run));
+    action->setVisible(true);
+    if (QMenu* menu = qobject_cast<QMenu*>(action->parent())) menu->menuAction()->setVisible(true);
+    if (auto it = toolButtons_.find(entry); it != toolButtons_.end()) it->second->setVisible(true);
 }
 
 void MainWindow::buildMenus() {
@@ -167,10 +203,12 @@ void MainWindow::buildMenus() {
     showTable_->setCheckable(true);
     showTable_->setChecked(true);
     QAction* print = addCommand(table, MyWindowText::TablePrint, [this] { printTable(); });
+    addPendingCommands(table, MyWindowText::TableChangeColumn, MyWindowText::TableChangeAll);
     table->addSeparator();
     addCommand(table, MyWindowText::TableFont, [this] { results_->chooseFont(); });
     addCommand(table, MyWindowText::TableZoomIn, [this] { results_->zoom(1.2); });
     addCommand(table, MyWindowText::TableZoomOut, [this] { results_->zoom(1 / 1.2); });
+    addPendingCommands(table, MyWindowText::TableColumnWidths, MyWindowText::TableColumnWidths);
     table->addSeparator();
     QAction* remove = addCommand(table, MyWindowText::TableRemoveColumn, [this] { removeColumn(); });
     QAction* clip = addCommand(table, MyWindowText::TableCopyToClipboard,
@@ -178,6 +216,8 @@ void MainWindow::buildMenus() {
     QAction* inputs = addCommand(table, MyWindowText::TableCopyToInputs, [this] { copyColumnToInputs(); });
     connect(table, &QMenu::aboutToShow, this, [this, remove, clip, inputs, print] {
         print->setEnabled(!table_.empty());
+        for (MyWindowText change : {MyWindowText::TableChangeColumn, MyWindowText::TableChangeAll})
+            pending_.at(change)->setEnabled(!table_.empty());
         remove->setEnabled(table_.currentIsElementColumn());
         clip->setEnabled(!table_.empty());
         inputs->setEnabled(table_.currentIsElementColumn());
@@ -195,9 +235,17 @@ void MainWindow::buildMenus() {
 
     QMenu* calculateMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuCalculate));
     addCommand(calculateMenu, MyWindowText::CalcPressureLoss, [this] { calculate(); }, QKeySequence(Qt::Key_F3));
+    addPendingCommands(calculateMenu, MyWindowText::CalcSystemCurve, MyWindowText::CalcOrificeDesign);
+    connect(calculateMenu, &QMenu::aboutToShow, this, [this] {
+        if (QAction* content = pending_.at(MyWindowText::CalcPipeContent)) content->setEnabled(!table_.empty());
+    });
+
+    QMenu* medium = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuMedium));
+    addPendingCommands(medium, MyWindowText::MediumWaterGeneral, MyWindowText::MediumUserDatabaseEdit);
 
     QMenu* data = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuData));
     addCommand(data, MyWindowText::DataSelectElement, [this] { chooseElement(); });
+    addPendingCommands(data, MyWindowText::DataPipesCircular, MyWindowText::DataZetaDatabase);
 
     QMenu* optionsMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuOptions));
     addCommand(optionsMenu, MyWindowText::OptionsSettings, [this] { openSettingsDialog(); });
@@ -285,6 +333,14 @@ void MainWindow::buildToolBar() {
     add(mainText(texts_, MyWindowText::DataSelectElement).remove('&').remove("..."), MyWindowText::HintSelectElement,
         [this] { chooseElement(); });
     add(mainText(texts_, MyWindowText::ButtonCalculate), MyWindowText::HintCalculate, [this] { calculate(); });
+    // The data and property dialogs' buttons, shown once their dialogs are provided.
+    for (auto [entry, hint] : kToolButtons) {
+        QAction* button = tools->addAction(mainText(texts_, hint));
+        button->setToolTip(mainText(texts_, hint));
+        button->setVisible(false);
+        connect(button, &QAction::triggered, pending_.at(entry), &QAction::trigger);
+        toolButtons_[entry] = button;
+    }
     add("i", MyWindowText::HintElementInfo, [this] {
         if (form_.informationEnabled()) messenger_->show(form_.informationMessage());
     });

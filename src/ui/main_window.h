@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "lang/text_catalogue.h"
@@ -69,6 +71,18 @@ public:
 
     // Runs one calculation from the form's entries (F3).
     void calculate();
+
+    // What the dialogs of the window use.
+    const lang::TextCatalogue& texts() const { return texts_; }
+    const std::filesystem::path& dataFolder() const { return dataFolder_; }
+    const workflow::Options& options() const { return options_; }
+    workflow::Messenger& messenger() { return *messenger_; }
+
+    // Connects a menu entry of the Calculate, Medium, Pipe data or Table menu (and its tool button,
+    // if it has one) to the dialog or tool it opens. Entries stay hidden until they are provided.
+    void provideCommand(model::MyWindowText entry, std::function<void()> run);
+    // The menu entry of a provided or pending command (tests trigger it).
+    QAction* command(model::MyWindowText entry) const { return pending_.at(entry); }
     // The form's state shown again (after a kind is set up, a column copied back, settings restored).
     void refreshForm();
 
@@ -78,6 +92,9 @@ protected:
 
 private:
     void buildMenus();
+    void addPendingCommands(QMenu* menu, model::MyWindowText first, model::MyWindowText last);
+    // Provides the commands of the property, data and tool dialogs (main_window_commands.cpp).
+    void installCommands();
     void buildToolBar();
     QAction* addCommand(QMenu* menu, model::MyWindowText text, std::function<void()> run,
                         const QKeySequence& shortcut = {});
@@ -122,6 +139,8 @@ private:
     // Created on first use and kept, so that they open again on the page and values left.
     ElementSelectionDialog* selectionDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
+    std::map<model::MyWindowText, QAction*> pending_;      // entries opened by provideCommand
+    std::map<model::MyWindowText, QAction*> toolButtons_;  // their tool buttons, by menu entry
     QAction* showTable_ = nullptr;
     QAction* showShort_ = nullptr;
 };
