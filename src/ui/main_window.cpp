@@ -165,8 +165,9 @@ void MainWindow::addPendingCommands(QMenu* menu, MyWindowText first, MyWindowTex
         action->setVisible(false);
         pending_[entry] = action;
     }
-    menu->menuAction()->setVisible(std::any_of(menu->actions().begin(), menu->actions().end(),
-                                               [](const QAction* a) { return a->isVisible(); }));
+    const QList<QAction*> actions = menu->actions();
+    menu->menuAction()->setVisible(
+        std::any_of(actions.begin(), actions.end(), [](const QAction* a) { return a->isVisible(); }));
 }
 
 void MainWindow::provideCommand(MyWindowText entry, std::function<void()> run) {
