@@ -7,6 +7,7 @@ VELMORA_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth imagemagick fonts-dejavu-core locales-all
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 velmora_install_deps() {

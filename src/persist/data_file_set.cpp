@@ -16,6 +16,11 @@ std::filesystem::path DataFileSet::locate(const std::filesystem::path& executabl
     return (executableFolder / ".." / "share" / "velmora").lexically_normal();
 }
 
+std::filesystem::path DataFileSet::locateUserGuide(const std::filesystem::path& dataFolder) {
+    if (std::filesystem::exists(dataFolder / "velmora_en.html")) return dataFolder;
+    return (dataFolder / ".." / "doc" / "velmora").lexically_normal();
+}
+
 bool DataFileSet::exists(std::string_view fileName) const {
     std::error_code ec;
     return std::filesystem::is_regular_file(path(fileName), ec);

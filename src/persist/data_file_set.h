@@ -15,6 +15,9 @@ public:
 
     // The executable's folder if it holds "varglob.gru", else ../share/velmora beside it.
     static std::filesystem::path locate(const std::filesystem::path& executableFolder);
+    // Where the user guide's pages are: the data folder of a build, ../doc/velmora beside the data
+    // folder of an installation.
+    static std::filesystem::path locateUserGuide(const std::filesystem::path& dataFolder);
 
     const std::filesystem::path& folder() const { return folder_; }
     std::filesystem::path path(std::string_view fileName) const { return folder_ / fileName; }

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QToolBar>
 
+#include "persist/data_file_set.h"
 #include "ui/qt_text.h"
 #include "workflow/calculation_driver.h"
 #include "workflow/column_to_form.h"
@@ -358,7 +359,8 @@ void MainWindow::buildToolBar() {
 void MainWindow::openUserGuide() {
     constexpr const char* suffixes[] = {"de", "en", "fr", "nl"};
     const auto language = static_cast<int>(texts_.edition().language());
-    const std::filesystem::path guide = dataFolder_ / (std::string("velmora_") + suffixes[language] + ".html");
+    const std::filesystem::path guide = persist::DataFileSet::locateUserGuide(dataFolder_) /
+                                        (std::string("velmora_") + suffixes[language] + ".html");
     if (!std::filesystem::exists(guide) ||
         !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(guide.string()))))
         QMessageBox::warning(this, globalText(texts_, model::GlobalText::WarningCaption),
