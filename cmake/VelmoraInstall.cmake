@@ -24,14 +24,13 @@ set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Velmora developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Pressure loss of liquids and gases in pipelines")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Pressure loss of liquids and gases in pipelines
- Velmora calculates the pressure loss of a pipeline element by element: pipes,
- inlets, changes of section, bends, tees, valves, orifices, screens and more
- (65 kinds), for liquids and gases, with property data of media, pipe and
- fitting tables and engineering tools beside the results table. German,
- English, French and Dutch; metric and US units. The package holds the desktop
- program and velmora-cli, the command-line program for batch work.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Velmora calculates the pressure loss of a pipeline element by element: pipes,
+inlets, changes of section, bends, tees, valves, orifices, screens and more
+(65 kinds), for liquids and gases, with property data of media, pipe and
+fitting tables and engineering tools beside the results table. German,
+English, French and Dutch; metric and US units. The package holds the desktop
+program and velmora-cli, the command-line program for batch work.")
 set(VELMORA_PACKAGE_MAINTAINER "The Velmora developers <velmora@localhost>" CACHE STRING
     "The Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELMORA_PACKAGE_MAINTAINER})
