@@ -8,6 +8,7 @@ VELMORA_PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth imagemagick fonts-dejavu-core locales-all
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  python3-fluids
 )
 
 velmora_install_deps() {
