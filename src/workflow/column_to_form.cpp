@@ -7,6 +7,7 @@
 #include "model/element_kind.h"
 #include "model/number_text.h"
 #include "model/unit_catalogue.h"
+#include "workflow/element_texts.h"
 #include "workflow/result_number_format.h"
 
 namespace velmora::workflow {
@@ -30,20 +31,6 @@ std::string trimmed(const std::string& text) {
 
 Real number(const std::string& text) {
     return model::readNumber(text).value_or(0);
-}
-
-// The kind whose element name starts row 7, followed by "/"; the longest name wins.
-std::optional<model::ElementKind> kindNamed(const lang::TextCatalogue& texts, const std::string& cell) {
-    std::optional<model::ElementKind> found;
-    std::size_t length = 0;
-    for (const model::ElementKind kind : model::allElementKinds()) {
-        const std::string& name = texts.subgroupName(kind.group, kind.subgroup);
-        if (!name.empty() && name.size() > length && cell.starts_with(name + "/")) {
-            found = kind;
-            length = name.size();
-        }
-    }
-    return found;
 }
 
 // A slot cell "label connector unit: value" taken apart.
@@ -144,7 +131,7 @@ bool copyColumnToForm(const ResultsTable& table, int gridColumn, MainForm& form)
     const bool imperial = table.unitSystem() == model::UnitSystem::Us;
 
     const std::string& element = column.cells[row::element];
-    if (const auto kind = kindNamed(texts, element)) {
+    if (const auto kind = kindOfElementCell(texts, element)) {
         form.setUpKind(*kind);
         const std::string& name = texts.subgroupName(kind->group, kind->subgroup);
         form.setText(FormField::ElementCount, element.substr(name.size() + 1));

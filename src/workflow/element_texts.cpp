@@ -1,5 +1,6 @@
 #include "workflow/element_texts.h"
 
+#include "model/element_kind.h"
 #include "model/unit_catalogue.h"
 
 namespace velmora::workflow {
@@ -59,6 +60,19 @@ GasNoticeTexts gasElementCountNotice(const lang::TextCatalogue& texts) {
 
 std::string editionText(const lang::TextCatalogue& texts, std::string_view commaText) {
     return texts.edition().decimalText(commaText);
+}
+
+std::optional<model::ElementKind> kindOfElementCell(const lang::TextCatalogue& texts, const std::string& cell) {
+    std::optional<model::ElementKind> found;
+    std::size_t length = 0;
+    for (const model::ElementKind kind : model::allElementKinds()) {
+        const std::string& name = texts.subgroupName(kind.group, kind.subgroup);
+        if (!name.empty() && name.size() > length && cell.starts_with(name + "/")) {
+            found = kind;
+            length = name.size();
+        }
+    }
+    return found;
 }
 
 }  // namespace velmora::workflow

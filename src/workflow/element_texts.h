@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "lang/text_catalogue.h"
@@ -28,6 +29,10 @@ std::string optionText(const lang::TextCatalogue& texts, const model::OptionText
 
 // The title of the two-option choice as shown: the catalogue title followed by ": ".
 std::string choiceTitle(const lang::TextCatalogue& texts, const model::ChoiceDescription& choice);
+
+// The kind whose element name starts a results column's element cell ("name/count"); the longest
+// name wins, so a name that begins another name is not mistaken for it.
+std::optional<model::ElementKind> kindOfElementCell(const lang::TextCatalogue& texts, const std::string& cell);
 
 // "group name - subgroup name" as the main form shows it.
 std::string elementName(const lang::TextCatalogue& texts, model::ElementKind kind);
