@@ -16,6 +16,16 @@ struct PictureDrawing {
     std::vector<std::string> extraLabels{};
 };
 
+// A picture of an engineering tool, named as its dialog loads it ("<name>.bmp"); a picture with
+// words is drawn once per edition letter D, E, F, H, its name followed by the letter.
+struct ToolPictureDrawing {
+    std::string name;
+    void (*draw)(Sketch&, char edition) = nullptr;
+    bool perEdition = false;
+    std::vector<std::string> letters{};  // exactly the dimension labels it must show
+};
+std::vector<ToolPictureDrawing> toolPictureDrawings();
+
 // Every drawing, each picture number once.
 std::vector<PictureDrawing> pictureDrawings();
 

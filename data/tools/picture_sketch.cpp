@@ -36,6 +36,7 @@ QFont letterFont(double pixelSize) {
 // "D1" → ("D", "1"), "Di" → ("D", "i"), "DN" → ("DN", "").
 std::pair<QString, QString> splitLabel(const QString& label) {
     if (label == "Di") return {"D", "i"};
+    if (label == "pi") return {"p", "i"};
     qsizetype cut = label.size();
     while (cut > 1 && label[cut - 1].isDigit()) --cut;
     return {label.left(cut), label.mid(cut)};
@@ -304,6 +305,18 @@ void Sketch::leader(QPointF target, QPointF labelCentre, const QString& label) {
 
 void Sketch::label(QPointF centre, const QString& text, double pixelSize) {
     drawLabel(centre, text, pixelSize);
+}
+
+void Sketch::note(QPointF centre, const QString& text, double pixelSize) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    const QFontMetricsF metrics(font);
+    painter_.save();
+    painter_.setPen(kLineColour);
+    painter_.setFont(font);
+    painter_.drawText(QPointF(centre.x() - metrics.horizontalAdvance(text) / 2, centre.y() + metrics.capHeight() / 2),
+                      text);
+    painter_.restore();
 }
 
 void Sketch::drawLabel(QPointF centre, const QString& label, double pixelSize) {

@@ -89,6 +89,9 @@ class Sketch {
     // A label alone, centred on a point (an area "A", a resistance coefficient "ζ").
     void label(QPointF centre, const QString& label, double pixelSize = 13);
 
+    // A plain word or formula in the line colour (the language pictures); not a dimension label.
+    void note(QPointF centre, const QString& text, double pixelSize = 11);
+
     // Every dimension label drawn so far.
     const std::set<std::string>& labels() const { return labels_; }
 

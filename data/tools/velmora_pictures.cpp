@@ -1,6 +1,11 @@
 // Build step: draws the element pictures ("<number>.bmp", 240 × 160, 24-bit) into the data folder.
 //
 //   velmora-pictures --output=FOLDER NUMBER...
+//   velmora-pictures --output=FOLDER --tools NAME...
+//
+// The second form draws the pictures of the engineering tools ("<NAME>.bmp"); the names must be
+// exactly those of the tool drawings (with the edition letter for the pictures with words), and each
+// drawing must show exactly the letters of its dialog's entries.
 //
 // The numbers are the pictures the build expects; they must be exactly the picture numbers of the
 // element catalogue, and every drawing must carry the letters of its kinds' entries, so a picture
@@ -80,15 +85,59 @@ std::vector<std::string> labelProblems(const PictureDrawing& drawing, const std:
     return problems;
 }
 
+QImage drawToolPicture(const velmora::pictures::ToolPictureDrawing& drawing, char edition,
+                       std::set<std::string>& labels) {
+    QImage image(velmora::pictures::kPictureWidth, velmora::pictures::kPictureHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        velmora::pictures::Sketch sketch(painter);
+        drawing.draw(sketch, edition);
+        labels = sketch.labels();
+    }
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+int drawToolPictures(const std::string& output, const std::set<std::string>& expected) {
+    int failures = 0;
+    auto fail = [&failures](const std::string& message) {
+        std::cerr << "velmora-pictures: " << message << '\n';
+        ++failures;
+    };
+    std::set<std::string> names;
+    for (const auto& drawing : velmora::pictures::toolPictureDrawings()) {
+        const std::string editions = drawing.perEdition ? "DEFH" : "E";
+        for (char edition : editions) {
+            const std::string name = drawing.perEdition ? drawing.name + edition : drawing.name;
+            names.insert(name);
+            std::set<std::string> labels;
+            const QImage image = drawToolPicture(drawing, edition, labels);
+            const std::set<std::string> required(drawing.letters.begin(), drawing.letters.end());
+            if (labels != required)
+                fail(name + " shows " + joined(labels) + " instead of the entries' letters " + joined(required));
+            const std::string path = output + "/" + name + ".bmp";
+            if (!image.save(QString::fromStdString(path), "BMP")) fail("cannot write " + path);
+        }
+    }
+    if (names != expected) fail("the tool picture list of the build differs from the tool drawings");
+    return failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string output;
     std::set<int> expected;
+    std::set<std::string> toolNames;
+    bool tools = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument.starts_with("--output=")) {
             output = argument.substr(9);
+        } else if (argument == "--tools") {
+            tools = true;
+        } else if (tools) {
+            toolNames.insert(std::string(argument));
         } else {
             try {
                 expected.insert(std::stoi(std::string(argument)));
@@ -110,6 +159,7 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     QGuiApplication application(argc, argv);
+    if (tools) return drawToolPictures(output, toolNames);
 
     const auto required = catalogueLetters();
     const auto drawings = velmora::pictures::pictureDrawings();

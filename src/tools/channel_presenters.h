@@ -75,6 +75,8 @@ class ChannelPresenterBase : public ToolPresenter {
         LastShared
     };
 
+    // Opening: the captions of the edition and of the settings' unit system.
+    virtual void shown() = 0;
     // "Daten übernehmen" of the coefficient table: its text up to the first "-".
     void takeStrickler(const std::string& text);
     virtual void edited(int field);
@@ -119,7 +121,7 @@ class ChannelCalcPresenter : public ChannelPresenterBase {
 
     explicit ChannelCalcPresenter(const lang::TextCatalogue& texts);
 
-    void shown();  // the captions of the edition and of the settings' unit system
+    void shown() override;
     void chosen(int field) override;
     void calculate(model::Messenger& messenger) override;
 
@@ -153,7 +155,7 @@ class ChannelDesignPresenter : public ChannelPresenterBase {
 
     explicit ChannelDesignPresenter(const lang::TextCatalogue& texts);
 
-    void shown();
+    void shown() override;
     void chosen(int field) override;
     void calculate(model::Messenger& messenger) override;
 

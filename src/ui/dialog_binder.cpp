@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 
 #include "ui/qt_text.h"
 
@@ -72,6 +75,31 @@ QButtonGroup* DialogBinder::bindChoice(int field, QButtonGroup* group) {
     return group;
 }
 
+QCheckBox* DialogBinder::bindChoice(int field, QCheckBox* box) {
+    checks_[field] = box;
+    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+        if (refreshing_ || !form_.choice(field).select(on ? 1 : 0)) return;
+        Q_EMIT chosen(field);
+    });
+    return remember(field, box);
+}
+
+QSpinBox* DialogBinder::bindEntry(int field, QSpinBox* spin) {
+    spins_[field] = spin;
+    connect(spin, &QSpinBox::valueChanged, this, [this, field, spin](int) {
+        if (refreshing_) return;
+        form_.setText(field, spin->cleanText().toStdString());
+        Q_EMIT edited(field);
+    });
+    return remember(field, spin);
+}
+
+QPlainTextEdit* DialogBinder::bindOutput(int field, QPlainTextEdit* memo) {
+    memo->setReadOnly(true);
+    outputs_[field] = memo;
+    return remember(field, memo);
+}
+
 QLabel* DialogBinder::bindOutput(int field, QLabel* label) {
     outputs_[field] = label;
     return remember(field, label);
@@ -128,6 +156,15 @@ void DialogBinder::refresh() {
         const QString text = qs(form_.output(field));
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
         else if (auto* display = qobject_cast<QLineEdit*>(widget)) display->setText(text);
+        else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+            if (memo->toPlainText() != text) memo->setPlainText(text);
+        }
+    }
+    for (auto& [field, box] : checks_) box->setChecked(form_.index(field) == 1);
+    for (auto& [field, spin] : spins_) {
+        bool ok = false;
+        const int value = qs(form_.text(field)).toInt(&ok);
+        if (ok && spin->value() != value) spin->setValue(value);
     }
     for (auto& [field, widget] : captions_) setCaption(widget, displayText(form_.caption(field)));
     for (auto& [field, widget] : all_) {

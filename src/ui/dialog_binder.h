@@ -7,7 +7,10 @@
 #include "model/dialog_form.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QPlainTextEdit;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -31,9 +34,14 @@ public:
     QComboBox* bindChoice(int field, QComboBox* box);
     QListWidget* bindChoice(int field, QListWidget* list);
     QButtonGroup* bindChoice(int field, QButtonGroup* group);
+    // A check box as a choice of two items: position 1 is ticked.
+    QCheckBox* bindChoice(int field, QCheckBox* box);
+    // An entry typed through a spin box: its text is the field's entry text.
+    QSpinBox* bindEntry(int field, QSpinBox* spin);
     // A result text (a label or a read-only entry).
     QLabel* bindOutput(int field, QLabel* label);
     QLineEdit* bindOutput(int field, QLineEdit* display);
+    QPlainTextEdit* bindOutput(int field, QPlainTextEdit* memo);  // a read-only listing
     // A caption the presenter sets: the text of a label, button or group box.
     QWidget* bindCaption(int field, QWidget* widget);
     // Only the enabled and visible flags of the field (a button, a panel).
@@ -57,6 +65,8 @@ private:
     std::map<int, QLineEdit*> entries_;
     std::map<int, QWidget*> choices_;  // combo and list boxes
     std::map<int, QButtonGroup*> groups_;
+    std::map<int, QCheckBox*> checks_;
+    std::map<int, QSpinBox*> spins_;
     std::map<int, QWidget*> outputs_;
     std::map<int, QWidget*> captions_;
     std::vector<std::pair<int, QWidget*>> all_;  // every bound widget, for flags and focus

@@ -94,13 +94,13 @@ class OrificeDialog : public ::testing::Test {
 
 TEST_F(OrificeDialog, ShowsTheBoreWithItsNotice) {
     dialog.calculate(messenger);
-    EXPECT_EQ(dialog.form().output(P::Result), "Bore diameter d = 22.595 mm");
+    EXPECT_EQ(dialog.form().output(P::Result), "Bore diameter D2 = 22.595 mm");
     ASSERT_EQ(messenger.messages().size(), 1u);  // Re = 70466 < 100000
     EXPECT_EQ(messenger.messages()[0].icon, model::MessageIcon::Information);
     EXPECT_EQ(messenger.messages()[0].text, testing::englishTexts().text(model::GlobalText::SharpOrificeReynoldsWarning));
     dialog.setSettings({.units = model::UnitSystem::Us, .decimals = 3});
     dialog.calculate(messenger);
-    EXPECT_EQ(dialog.form().output(P::Result), "Bore diameter d = 0.890 in.");
+    EXPECT_EQ(dialog.form().output(P::Result), "Bore diameter D2 = 0.890 in.");
 }
 
 TEST_F(OrificeDialog, KindsUnitsAndMessages) {
