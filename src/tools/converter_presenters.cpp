@@ -1,5 +1,7 @@
 #include "tools/converter_presenters.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "lang/dialog_messages.h"
@@ -89,7 +91,11 @@ void HeadPresenter::shown(Real totalLossBar, const std::string& density, int den
     setCaptions(form_, texts(), "TFoerderhoehe_Dlg");
     form_.setCaption(SecondLabel, global(GlobalText::CaptionDensity) + ":");
     const Real psi = model::convertPressure("psia", 1);
-    form_.setText(First, write(us() ? totalLossBar / psi : totalLossBar));
+    const Real loss = us() ? totalLossBar / psi : totalLossBar;
+    // At least three significant digits, so that the small loss of a short line is not shown as 0.
+    int decimals = settings().decimals;
+    if (loss != 0) decimals = std::clamp(2 - static_cast<int>(std::floor(std::log10(std::fabs(loss)))), decimals, 8);
+    form_.setText(First, write(loss, decimals));
     form_.choice(FirstUnit).selectLabel(us() ? "psia" : "bar");
     form_.setText(Second, density);
     form_.choice(SecondUnit).select(densityUnit);

@@ -17,6 +17,13 @@
 
 namespace velmora::ui {
 
+namespace {
+
+// The first free row of a grid (an empty grid reports one row).
+int nextRow(const QGridLayout* grid) { return grid->count() == 0 ? 0 : grid->rowCount(); }
+
+}  // namespace
+
 ToolDialog::ToolDialog(tools::ToolPresenter& presenter, std::filesystem::path dataFolder, QWidget* parent)
     : ModalDialog(parent), presenter_(presenter), dataFolder_(std::move(dataFolder)),
       binder_(new DialogBinder(presenter.form(), this)),
@@ -42,7 +49,7 @@ QGroupBox* ToolDialog::group(int titleField) {
 }
 
 QLineEdit* ToolDialog::entryRow(QGridLayout* grid, int label, int entry, int unit, int maxLength) {
-    const int row = grid->rowCount();
+    const int row = nextRow(grid);
     auto* caption = new QLabel;
     auto* edit = new QLineEdit;
     if (maxLength > 0) edit->setMaxLength(maxLength);
@@ -59,7 +66,7 @@ QLineEdit* ToolDialog::entryRow(QGridLayout* grid, int label, int entry, int uni
 }
 
 QLineEdit* ToolDialog::outputRow(QGridLayout* grid, int label, int output, int columns) {
-    const int row = grid->rowCount();
+    const int row = nextRow(grid);
     auto* caption = new QLabel;
     auto* display = new QLineEdit;
     display->setMinimumWidth(90);
@@ -70,7 +77,7 @@ QLineEdit* ToolDialog::outputRow(QGridLayout* grid, int label, int output, int c
 }
 
 QComboBox* ToolDialog::choiceRow(QGridLayout* grid, int label, int choice) {
-    const int row = grid->rowCount();
+    const int row = nextRow(grid);
     auto* caption = new QLabel;
     auto* box = new QComboBox;
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
