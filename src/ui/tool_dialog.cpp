@@ -121,28 +121,30 @@ QPushButton* ToolDialog::button(int field, std::function<void()> pressed) {
 
 QPushButton* ToolDialog::closeButton(int field) { return button(field, [this] { reject(); }); }
 
-void ToolDialog::printScreen() {
+void ToolDialog::printImage(QPrinter& printer) {
     const QPixmap shot = grab();
+    QPainter painter(&printer);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // The title above, then the dialog's image at its screen size, scaled down to fit the page.
+    QFont title = font();
+    title.setPointSizeF(title.pointSizeF() * 1.4);
+    title.setBold(true);
+    painter.setFont(title);
+    const QRectF titleRect(0, 0, page.width(), painter.fontMetrics().height() * 2);
+    painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, windowTitle());
+    const double screenScale = printer.resolution() / double(logicalDpiX());
+    QSizeF size = QSizeF(shot.size()) / shot.devicePixelRatio() * screenScale;
+    const QSizeF room(page.width(), page.height() - titleRect.height());
+    if (size.width() > room.width() || size.height() > room.height()) size.scale(room, Qt::KeepAspectRatio);
+    painter.drawPixmap(QRectF(QPointF(0, titleRect.height()), size), shot, shot.rect());
+}
+
+void ToolDialog::printScreen() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(windowTitle());
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&shot, this](QPrinter* target) {
-        QPainter painter(target);
-        const QRectF page = target->pageLayout().paintRectPixels(target->resolution());
-        // The title above, then the dialog's image at its screen size, scaled down to fit the page.
-        QFont title = font();
-        title.setPointSizeF(title.pointSizeF() * 1.4);
-        title.setBold(true);
-        painter.setFont(title);
-        const QRectF titleRect(0, 0, page.width(), painter.fontMetrics().height() * 2);
-        painter.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop, windowTitle());
-        const double screenScale = target->resolution() / double(logicalDpiX());
-        QSizeF size = QSizeF(shot.size()) / shot.devicePixelRatio() * screenScale;
-        const QSizeF room(page.width(), page.height() - titleRect.height());
-        if (size.width() > room.width() || size.height() > room.height()) size.scale(room, Qt::KeepAspectRatio);
-        painter.drawPixmap(QRectF(QPointF(0, titleRect.height()), size), shot, shot.rect());
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { printImage(*target); });
     preview.exec();
 }
 

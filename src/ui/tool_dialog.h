@@ -15,6 +15,7 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QBoxLayout;
+class QPrinter;
 
 namespace velmora::ui {
 
@@ -47,8 +48,10 @@ public:
     QPushButton* button(int field, std::function<void()> pressed);
     // The Close button (rejects the dialog).
     QPushButton* closeButton(int field);
-    // Prints an image of the dialog through a print preview.
+    // Prints an image of the dialog through a print preview ("Printscreen").
     void printScreen();
+    // The page of that print: the dialog's title and its image, scaled to fit.
+    void printImage(QPrinter& printer);
 
 private:
     tools::ToolPresenter& presenter_;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPrinter>
 #include <QtTest>
 
 #include "desktop_fixture.h"
@@ -229,6 +230,20 @@ private Q_SLOTS:
         QCOMPARE(desktop.window->form().text(FormField::Flow), std::string("28.27"));
         auto* flow = qobject_cast<QLineEdit*>(desktop.window->fieldWidget(FormField::Flow));
         QCOMPARE(flow->text(), QString("28.27"));
+    }
+
+    void printscreenPrintsTheDialog() {
+        Desktop desktop;
+        const QString pdf = QDir::temp().filePath("velmora_printscreen.pdf");
+        Desktop::runWithDialog<ToolDialog>(desktop.window->command(MyWindowText::CalcOutflowFalling),
+                                           [&](ToolDialog& d) {
+                                               QPrinter printer(QPrinter::HighResolution);
+                                               printer.setOutputFormat(QPrinter::PdfFormat);
+                                               printer.setOutputFileName(pdf);
+                                               d.printImage(printer);
+                                           });
+        QVERIFY(QFileInfo(pdf).size() > 10000);  // the image is on the page
+        QFile::remove(pdf);
     }
 
     void contentNeedsATable() {
