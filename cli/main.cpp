@@ -11,6 +11,7 @@
 #include "persist/text_catalogue_loader.h"
 #include "calc_command.h"
 #include "props_commands.h"
+#include "tool_commands.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr const char* usage =
     "       velmora-cli show PROJECT.vla [--edition=D|E|F|H]\n"
     "       velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
     "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
+    "       velmora-cli tool NAME KEY=TEXT... [--units=metric|US] [--decimals=N]   (tool --help lists them)\n"
     "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
 
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
     if (args[0] == "props") return runProps(withoutProgramOptions(rest));
     if (args[0] == "calc") return cli::runCalc(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "show") return cli::runShow(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
+    if (args[0] == "tool") return cli::runTool(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     std::cerr << "error: unknown command '" << args[0] << "'\n" << usage;
     return 2;
 }
