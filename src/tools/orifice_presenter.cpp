@@ -57,7 +57,7 @@ void OrificePresenter::shown(const OrificeMedium& medium) {
     form_.setText(Flow, medium.flow);
     // A norm volume flow is not the operating flow through the orifice: the entry starts empty.
     if (model::isNormFlowUnit(medium.flowUnit)) form_.setText(Flow, "");
-    form_.choice(FlowUnit).selectLabel(medium.flowUnit);
+    if (!form_.choice(FlowUnit).selectLabel(medium.flowUnit)) form_.choice(FlowUnit).select(0);
     form_.setText(Density, medium.density);
     form_.choice(DensityUnit).select(medium.densityUnit);
     form_.choice(ViscosityQuantity).select(medium.kinematic ? 1 : 0);

@@ -145,6 +145,7 @@ TEST(OrificeDialogOpening, TakesTheMainFormMedium) {
     EXPECT_FALSE(dialog.form().visible(P::Second));
     dialog.shown({.name = "Luft", .flow = "100", .flowUnit = "Nm³/h", .density = "1,2", .viscosity = "18"});
     EXPECT_EQ(dialog.form().text(P::Flow), "");
+    EXPECT_EQ(dialog.form().current(P::FlowUnit), "m³/h");
     EXPECT_EQ(dialog.form().current(P::FlowQuantity), "Vol.strom:");
 }
 
