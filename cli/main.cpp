@@ -11,6 +11,7 @@
 #include "persist/text_catalogue_loader.h"
 #include "calc_command.h"
 #include "props_commands.h"
+#include "props_dialog_commands.h"
 #include "tool_commands.h"
 
 namespace {
@@ -22,6 +23,8 @@ constexpr const char* usage =
     "       velmora-cli show PROJECT.vla [--edition=D|E|F|H]\n"
     "       velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
     "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
+    "                         | brine N C T | oil NAME T | solution NAME W T | estimate NAME P T\n"
+    "                         | list brines|oils|solutions|substances\n"
     "       velmora-cli tool NAME KEY=TEXT... [--units=metric|US] [--decimals=N]   (tool --help lists them)\n"
     "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
@@ -39,11 +42,34 @@ constexpr NamedProps propsCommands[] = {
     {"saturated-air", cli::propsSaturatedAir},
 };
 
-int runProps(const std::vector<std::string>& args) {
-    if (!args.empty())
+// The props commands of dialogs that read the data folder and show catalogue messages.
+using DialogPropsCommand = int (*)(const cli::Arguments&, const cli::PropsContext&, std::ostream&, std::ostream&);
+
+struct NamedDialogProps {
+    const char* name;
+    DialogPropsCommand run;
+};
+
+constexpr NamedDialogProps dialogPropsCommands[] = {
+    {"brine", cli::propsBrine},
+    {"oil", cli::propsOil},
+    {"solution", cli::propsSolution},
+    {"estimate", cli::propsEstimate},
+};
+
+int runProps(const std::vector<std::string>& args, const cli::PropsContext& context) {
+    if (!args.empty()) {
+        const cli::Arguments rest(args.begin() + 1, args.end());
         for (const NamedProps& command : propsCommands)
-            if (args[0] == command.name) return command.run({args.begin() + 1, args.end()}, std::cout, std::cerr);
-    std::cerr << "error: props needs one of water, saturation, air, humid-air, saturated-air\n" << usage;
+            if (args[0] == command.name) return command.run(rest, std::cout, std::cerr);
+        for (const NamedDialogProps& command : dialogPropsCommands)
+            if (args[0] == command.name) return command.run(rest, context, std::cout, std::cerr);
+        if (args[0] == "list" && rest.size() == 1)
+            if (auto status = cli::propsListMediaDialogs(rest[0], context, std::cout, std::cerr)) return *status;
+    }
+    std::cerr << "error: props needs one of water, saturation, air, humid-air, saturated-air, brine, oil, solution, "
+                 "estimate, list\n"
+              << usage;
     return 2;
 }
 
@@ -95,7 +121,9 @@ int main(int argc, char** argv) {
 
     const auto texts = loadTexts(argv[0], chooseEdition(rest));
     if (!texts) return 2;
-    if (args[0] == "props") return runProps(withoutProgramOptions(rest));
+    if (args[0] == "props")
+        return runProps(withoutProgramOptions(rest),
+                        {*texts, persist::DataFileSet(persist::DataFileSet::locate(programFolder(argv[0])))});
     if (args[0] == "calc") return cli::runCalc(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "show") return cli::runShow(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "tool") return cli::runTool(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
