@@ -117,7 +117,7 @@ def main():
              "name\tw\tt\tdensity_ratio\tfitted\tviscosity_ratio\tfitted\n"]
     for p in map(narrow, read_parameters()):
         best = None
-        top = math.floor(p["wmax"] * 100)
+        top = min(math.floor(p["wmax"] * 100), 99)  # the dialog takes w below 100 %
         for percent in range(top, 1, -1):
             result = fit_up_to(p, percent / 100)
             if result[2] <= BOUND and result[3] <= BOUND:
