@@ -100,6 +100,7 @@ void BrinePresenter::setFreezingCaption() {
 
 void BrinePresenter::clearResults() {
     form_.clearOutputs({field(F::FreezingPoint), field(F::Density), field(F::Viscosity)});
+    result_.reset();
 }
 
 void BrinePresenter::calculate(model::Messenger& messenger) {
@@ -143,6 +144,7 @@ void BrinePresenter::calculate(model::Messenger& messenger) {
         }
         return;
     }
+    result_ = *state;
     const std::string& unit = form_.current(field(F::TemperatureUnit));
     Real shownFreezing = state->freezingPoint;
     if (unit == "K") shownFreezing += 273.15L;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lang/text_catalogue.h"
+#include "media/brine_properties.h"
 #include "media/medium_display.h"
 #include "media/medium_transfer.h"
 #include "model/dialog_form.h"
@@ -60,6 +61,9 @@ class BrinePresenter {
     // The information button's box.
     model::UserMessage information() const;
 
+    // The values behind the shown result (none while no result is shown).
+    const std::optional<BrineState>& result() const { return result_; }
+
     // Brine number 1 … 10 of a list position 0 … 9.
     static int brineAt(int position);
 
@@ -74,6 +78,7 @@ class BrinePresenter {
     model::DialogForm form_;
     MediumOutput output_;
     bool filled_ = false;
+    std::optional<BrineState> result_;
 };
 
 }  // namespace velmora::media

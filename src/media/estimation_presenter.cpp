@@ -180,12 +180,14 @@ void EstimationPresenter::chosen(EstimationField f) {
 void EstimationPresenter::clearSingle() {
     form_.clearOutputs({field(F::State), field(F::Density), field(F::Viscosity)});
     form_.setEnabled(field(F::TakeOver), false);
+    result_.reset();
 }
 
 void EstimationPresenter::clearMixture() {
     form_.clearOutputs({field(F::MixtureState), field(F::MixtureBoiling), field(F::MixtureCritical),
                         field(F::MixtureDensity), field(F::MixtureViscosity)});
     form_.setEnabled(field(F::MixtureTakeOver), false);
+    mixtureResult_.reset();
 }
 
 void EstimationPresenter::pressed(EstimationField f, model::Messenger& messenger) {
@@ -315,6 +317,7 @@ void EstimationPresenter::calculate(model::Messenger& messenger) {
         showRefusal(estimate.reason(), F::Temperature, messenger);
         return;
     }
+    result_ = *estimate;
     showProperties(estimate->properties, F::State, F::Density, F::Viscosity);
     singleLiquid_ = estimate->properties.phase == EstimatedPhase::Liquid && !estimate->properties.supercritical;
     form_.setEnabled(field(F::TakeOver), true);
@@ -352,6 +355,7 @@ void EstimationPresenter::calculateMixture(model::Messenger& messenger) {
         showRefusal(estimate.reason(), F::SlotFraction1, messenger);
         return;
     }
+    mixtureResult_ = *estimate;
     showProperties(estimate->properties, F::MixtureState, F::MixtureDensity, F::MixtureViscosity);
     form_.setOutput(field(F::MixtureBoiling),
                     estimate->boilingPoint ? "ca. " + temperatureLine(*estimate->boilingPoint)

@@ -120,6 +120,10 @@ class EstimationPresenter {
     std::optional<MediumTransfer> takeOverMixture() const;
     model::UserMessage information() const;
 
+    // The values behind the shown single and mixture results (none while not shown).
+    const std::optional<SubstanceEstimate>& result() const { return result_; }
+    const std::optional<MixtureEstimate>& mixtureResult() const { return mixtureResult_; }
+
     std::optional<int> slot(int n) const { return slots_[static_cast<std::size_t>(n)]; }
 
   private:
@@ -152,6 +156,8 @@ class EstimationPresenter {
     std::vector<EstimationRecord> records_;
     std::array<std::optional<int>, estimationSlotCount> slots_{};
     MediumOutput output_;
+    std::optional<SubstanceEstimate> result_;
+    std::optional<MixtureEstimate> mixtureResult_;
     bool singleLiquid_ = false;   // the state of the shown single result
     bool mixtureLiquid_ = false;  // the state of the shown mixture result
 };

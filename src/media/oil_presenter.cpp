@@ -89,6 +89,7 @@ void OilPresenter::chosen(OilField f) {
 void OilPresenter::clearResults() {
     form_.clearOutputs({field(F::Density), field(F::Viscosity)});
     form_.setEnabled(field(F::TakeOver), false);
+    result_.reset();
 }
 
 void OilPresenter::calculate(model::Messenger& messenger) {
@@ -119,6 +120,7 @@ void OilPresenter::calculate(model::Messenger& messenger) {
         }
         return;
     }
+    result_ = *state;
     const std::string& missing = texts_.text(GlobalText::MissingValue);
     form_.setOutput(field(F::Density), state->density < 0 ? missing : shownDensity(state->density, 0, 1, output_));
     form_.setOutput(field(F::Viscosity), state->viscosity && *state->viscosity > 0

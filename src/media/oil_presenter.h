@@ -55,6 +55,9 @@ class OilPresenter {
     std::optional<MediumTransfer> takeOver() const;
     model::UserMessage information() const;
 
+    // The values behind the shown result (none while no result is shown).
+    const std::optional<OilState>& result() const { return result_; }
+
     // Selects the oil of this name; false when there is none.
     bool select(std::string_view name);
 
@@ -67,6 +70,7 @@ class OilPresenter {
     model::DialogForm form_;
     std::vector<OilRecord> oils_;
     MediumOutput output_;
+    std::optional<OilState> result_;
 };
 
 }  // namespace velmora::media

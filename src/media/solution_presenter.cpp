@@ -109,11 +109,13 @@ void SolutionPresenter::pressed(SolutionField f, model::Messenger& messenger) {
 void SolutionPresenter::clearSingle() {
     form_.clearOutputs({field(F::Density), field(F::Viscosity)});
     form_.setEnabled(field(F::TakeOver), false);
+    result_.reset();
 }
 
 void SolutionPresenter::clearMixture() {
     form_.clearOutputs({field(F::MixtureDensity), field(F::MixtureViscosity)});
     form_.setEnabled(field(F::MixtureTakeOver), false);
+    mixtureResult_.reset();
 }
 
 void SolutionPresenter::addToMixture() {
@@ -177,6 +179,7 @@ void SolutionPresenter::calculate(model::Messenger& messenger) {
         refuse(state.reason(), F::Concentration, messenger);
         return;
     }
+    result_ = *state;
     form_.setOutput(field(F::Density), shownDensity(state->density, 0, 1, output_));
     form_.setOutput(field(F::Viscosity), shownViscosity(state->viscosity, 0, 4, output_));
     form_.setEnabled(field(F::TakeOver), true);
@@ -221,6 +224,7 @@ void SolutionPresenter::calculateMixture(model::Messenger& messenger) {
         refuse(state.reason(), F::SlotConcentration1, messenger);
         return;
     }
+    mixtureResult_ = *state;
     form_.setOutput(field(F::MixtureDensity), shownDensity(state->density, 0, 1, output_));
     form_.setOutput(field(F::MixtureViscosity), shownViscosity(state->viscosity, 0, 4, output_));
     form_.setEnabled(field(F::MixtureTakeOver), true);

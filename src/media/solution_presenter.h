@@ -92,6 +92,10 @@ class SolutionPresenter {
     std::optional<MediumTransfer> takeOverMixture() const;
     model::UserMessage information() const;
 
+    // The values behind the shown single and mixture results (none while not shown).
+    const std::optional<SolutionState>& result() const { return result_; }
+    const std::optional<SolutionState>& mixtureResult() const { return mixtureResult_; }
+
     // The list position of slot n's solute; none for an empty slot.
     std::optional<int> slot(int n) const { return slots_[static_cast<std::size_t>(n)]; }
 
@@ -110,6 +114,8 @@ class SolutionPresenter {
     std::vector<SoluteRecord> solutes_;
     std::array<std::optional<int>, mixtureSlotCount> slots_{};
     MediumOutput output_;
+    std::optional<SolutionState> result_;
+    std::optional<SolutionState> mixtureResult_;
 };
 
 }  // namespace velmora::media

@@ -86,11 +86,17 @@ std::string writeUserRecords(std::span<const UserRecord> records) {
 std::vector<UserRecord> loadUserDatabase(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) return {};
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw persist::DataFileError(path.filename().string(), 0, "the file cannot be opened");
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) throw persist::DataFileError(path.filename().string(), 0, "the file cannot be read");
-    return readUserRecords(content);
+    const std::string name = path.filename().string();
+    if (!std::filesystem::is_regular_file(path, ec)) throw persist::DataFileError(name, 0, "not a readable file");
+    try {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) throw persist::DataFileError(name, 0, "the file cannot be opened");
+        std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (file.bad()) throw persist::DataFileError(name, 0, "the file cannot be read");
+        return readUserRecords(content);
+    } catch (const std::ios_base::failure& e) {
+        throw persist::DataFileError(name, 0, e.what());
+    }
 }
 
 void saveUserDatabase(const std::filesystem::path& path, std::span<const UserRecord> records, persist::FileOps& ops) {
