@@ -112,7 +112,7 @@ QLineEdit* DialogBinder::bindOutput(int field, QLineEdit* display) {
 }
 
 QWidget* DialogBinder::bindCaption(int field, QWidget* widget) {
-    captions_[field] = widget;
+    captions_.emplace(field, widget);
     return remember(field, widget);
 }
 

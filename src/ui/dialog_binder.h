@@ -68,7 +68,7 @@ private:
     std::map<int, QCheckBox*> checks_;
     std::map<int, QSpinBox*> spins_;
     std::map<int, QWidget*> outputs_;
-    std::map<int, QWidget*> captions_;
+    std::multimap<int, QWidget*> captions_;  // a caption may stand in more than one place
     std::vector<std::pair<int, QWidget*>> all_;  // every bound widget, for flags and focus
     bool refreshing_ = false;
 };

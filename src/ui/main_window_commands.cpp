@@ -1,10 +1,12 @@
 #include "ui/main_window.h"
+#include "ui/media_calculation_commands.h"
 #include "ui/tool_dialogs.h"
 
 namespace velmora::ui {
 
 // Each group of dialogs provides its menu entries here, in the order of the menus.
 void MainWindow::installCommands() {
+    installMediaCalculationDialogs(*this);
     installToolDialogs(*this);
 }
 

@@ -1,0 +1,95 @@
+#include "ui/media_calculation_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <memory>
+
+#include "ui/brine_oil_dialogs.h"
+#include "ui/estimation_dialog.h"
+#include "ui/main_window.h"
+#include "ui/solution_dialog.h"
+#include "ui/user_database_dialogs.h"
+
+namespace velmora::ui {
+
+namespace {
+
+using model::MyWindowText;
+
+// USER.DAT beside the program where that folder takes it (the program's own folder in a
+// developer's build or a portable copy), else in the user's data folder (an installed program
+// whose folder is read-only).
+std::filesystem::path userDatabasePath(const std::filesystem::path& dataFolder) {
+    const std::filesystem::path beside = dataFolder / std::string(media::userDatabaseFileName);
+    if (std::filesystem::exists(beside) || QFileInfo(QString::fromStdString(dataFolder.string())).isWritable())
+        return beside;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return std::filesystem::path(folder.toStdString()) / std::string(media::userDatabaseFileName);
+}
+
+struct MediaDialogs {
+    explicit MediaDialogs(MainWindow& window) : window(window), files(window.dataFolder()) {
+        database.path = userDatabasePath(window.dataFolder());
+    }
+
+    media::MediumOutput output() const {
+        return {window.options().unitSystem, window.texts().edition().decimalComma()};
+    }
+    void apply(const std::optional<media::MediumTransfer>& transfer) {
+        if (!transfer) return;
+        window.form().apply(*transfer);
+        window.refreshForm();
+    }
+    // The editor owns the records; it reads the file when it is created.
+    UserDatabaseEditDialog& editor() {
+        if (!edit) edit = new UserDatabaseEditDialog(window.texts(), database, &window);
+        return *edit;
+    }
+
+    MainWindow& window;
+    persist::DataFileSet files;
+    media::UserDatabase database;
+    BrineDialog* brine = nullptr;
+    OilDialog* oil = nullptr;
+    SolutionDialog* solution = nullptr;
+    EstimationDialog* estimation = nullptr;
+    UserDatabaseEditDialog* edit = nullptr;
+    UserDatabaseDialog* select = nullptr;
+};
+
+}  // namespace
+
+void installMediaCalculationDialogs(MainWindow& window) {
+    auto dialogs = std::make_shared<MediaDialogs>(window);
+    window.provideCommand(MyWindowText::MediumBrines, [dialogs] {
+        if (!dialogs->brine) dialogs->brine = new BrineDialog(dialogs->window.texts(), &dialogs->window);
+        dialogs->apply(dialogs->brine->run(dialogs->output()));
+    });
+    window.provideCommand(MyWindowText::MediumOils, [dialogs] {
+        if (!dialogs->oil) dialogs->oil = new OilDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        dialogs->apply(dialogs->oil->run(dialogs->output()));
+    });
+    window.provideCommand(MyWindowText::MediumAqueous, [dialogs] {
+        if (!dialogs->solution)
+            dialogs->solution = new SolutionDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        dialogs->apply(dialogs->solution->run(dialogs->output()));
+    });
+    window.provideCommand(MyWindowText::MediumEstimate, [dialogs] {
+        if (!dialogs->estimation)
+            dialogs->estimation = new EstimationDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        dialogs->apply(dialogs->estimation->run(dialogs->output()));
+    });
+    window.provideCommand(MyWindowText::MediumUserDatabaseEdit, [dialogs] {
+        dialogs->editor().run(dialogs->window.options().userDatabaseUnits);
+    });
+    window.provideCommand(MyWindowText::MediumUserDatabase, [dialogs] {
+        dialogs->editor();  // the records come with the editor
+        if (!dialogs->select)
+            dialogs->select = new UserDatabaseDialog(dialogs->window.texts(), dialogs->database, &dialogs->window);
+        dialogs->apply(dialogs->select->run(dialogs->window.options().userDatabaseUnits));
+    });
+}
+
+}  // namespace velmora::ui
