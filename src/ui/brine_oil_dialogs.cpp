@@ -108,7 +108,9 @@ OilDialog::OilDialog(const lang::TextCatalogue& texts, const persist::DataFileSe
     const auto f = [](F field) { return static_cast<int>(field); };
     auto* left = new QVBoxLayout;
     left->addWidget(captionLabel(binder_, f(F::ListLabel)));
-    left->addWidget(listBox(binder_, f(F::List), 220));
+    QListWidget* oils = listBox(binder_, f(F::List), 220);
+    oils->setMinimumHeight(300);
+    left->addWidget(oils);
     left->addWidget(outputLabel(binder_, f(F::Description)));
 
     auto* entries = new QGridLayout;
