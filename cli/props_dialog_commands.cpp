@@ -19,7 +19,9 @@ namespace {
 using model::Real;
 
 // The dialogs write numbers with a point here: the arguments use one.
-media::MediumOutput plainOutput() { return {model::UnitSystem::Metric, false}; }
+media::MediumOutput plainOutput() {
+    return {model::UnitSystem::Metric, false};
+}
 
 int unusable(std::ostream& err, std::string_view problem, std::string_view usage) {
     err << "error: " << problem << "; expected " << usage << '\n';
@@ -140,7 +142,9 @@ int propsEstimate(const Arguments& args, const PropsContext& context, std::ostre
     const media::SubstanceEstimate& estimate = *presenter.result();
     const media::EstimatedProperties& p = estimate.properties;
     out << "state: "
-        << (p.supercritical ? "supercritical" : p.phase == media::EstimatedPhase::Liquid ? "liquid" : "gaseous")
+        << (p.supercritical                            ? "supercritical"
+            : p.phase == media::EstimatedPhase::Liquid ? "liquid"
+                                                       : "gaseous")
         << '\n';
     printLine(out, "boiling_point", estimate.boilingPoint);
     printLine(out, "density", p.density);
@@ -149,8 +153,8 @@ int propsEstimate(const Arguments& args, const PropsContext& context, std::ostre
     return 0;
 }
 
-std::optional<int> propsListMediaDialogs(const std::string& kind, const PropsContext& context, std::ostream& out,
-                                         std::ostream& err) {
+std::optional<int> propsListMediaDialogs(const std::string& kind, const PropsContext& context,
+                                         std::ostream& out, std::ostream& err) {
     const auto print = [&](const model::UnitBox& list) {
         for (const std::string& item : list.items()) out << item << '\n';
         return 0;

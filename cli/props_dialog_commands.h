@@ -20,14 +20,18 @@ struct PropsContext {
 
 using Arguments = std::vector<std::string>;
 
-int propsBrine(const Arguments& args, const PropsContext& context, std::ostream& out, std::ostream& err);     // N C T
-int propsOil(const Arguments& args, const PropsContext& context, std::ostream& out, std::ostream& err);       // NAME T
-int propsSolution(const Arguments& args, const PropsContext& context, std::ostream& out, std::ostream& err);  // NAME W T
-int propsEstimate(const Arguments& args, const PropsContext& context, std::ostream& out, std::ostream& err);  // NAME P T
+int propsBrine(const Arguments& args, const PropsContext& context, std::ostream& out,
+               std::ostream& err);  // N C T
+int propsOil(const Arguments& args, const PropsContext& context, std::ostream& out,
+             std::ostream& err);  // NAME T
+int propsSolution(const Arguments& args, const PropsContext& context, std::ostream& out,
+                  std::ostream& err);  // NAME W T
+int propsEstimate(const Arguments& args, const PropsContext& context, std::ostream& out,
+                  std::ostream& err);  // NAME P T
 
 // `props list brines|oils|solutions|substances`: one name a line as the dialog lists it; none when
 // the kind is not one of these four (another list command may know it).
-std::optional<int> propsListMediaDialogs(const std::string& kind, const PropsContext& context, std::ostream& out,
-                                         std::ostream& err);
+std::optional<int> propsListMediaDialogs(const std::string& kind, const PropsContext& context,
+                                         std::ostream& out, std::ostream& err);
 
 }  // namespace velmora::cli

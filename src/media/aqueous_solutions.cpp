@@ -42,7 +42,8 @@ Outcome<SolutionState, SolutionRefusal> solution(std::span<const SoluteShare> sh
         logViscosity += viscosityTerm(*share.solute, share.concentration, t);
     }
     SolutionState state{std::pow(10.0L, logDensity), std::pow(10.0L, logViscosity)};
-    if (!std::isfinite(state.density) || !std::isfinite(state.viscosity)) return SolutionRefusal::OutsideValidity;
+    if (!std::isfinite(state.density) || !std::isfinite(state.viscosity))
+        return SolutionRefusal::OutsideValidity;
     return state;
 }
 

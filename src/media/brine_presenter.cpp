@@ -21,9 +21,13 @@ constexpr const char* window = "TKuehlsolen";
 // List positions 0 … 9 show brines 1, 2, 4, 3, 5, 6, 8, 7, 9, 10.
 constexpr std::array<int, brineCount> listOrder{1, 2, 4, 3, 5, 6, 8, 7, 9, 10};
 
-int field(F f) { return static_cast<int>(f); }
+int field(F f) {
+    return static_cast<int>(f);
+}
 
-Real fahrenheit(Real celsius) { return celsius * 9 / 5 + 32; }
+Real fahrenheit(Real celsius) {
+    return celsius * 9 / 5 + 32;
+}
 
 }  // namespace
 
@@ -36,7 +40,9 @@ int BrinePresenter::brineAt(int position) {
     return listOrder[static_cast<std::size_t>(position)];
 }
 
-const std::string& BrinePresenter::text(int position) const { return lang::blockText(texts_, window, position); }
+const std::string& BrinePresenter::text(int position) const {
+    return lang::blockText(texts_, window, position);
+}
 
 void BrinePresenter::show(MediumOutput output) {
     output_ = output;
@@ -70,7 +76,9 @@ void BrinePresenter::show(MediumOutput output) {
     clearResults();
 }
 
-void BrinePresenter::edited(BrineField) { clearResults(); }
+void BrinePresenter::edited(BrineField) {
+    clearResults();
+}
 
 void BrinePresenter::chosen(BrineField f) {
     clearResults();
@@ -82,8 +90,9 @@ void BrinePresenter::showRanges() {
     const BrineData& brine = brineTable()[static_cast<std::size_t>(selectedBrine() - 1)];
     const bool comma = output_.decimalComma;
     form_.setOutput(field(F::RangeTemperature),
-                    texts_.text(GlobalText::WordTemperature) + ": " + texts_.text(GlobalText::WordFreezingPoint) +
-                        " .. " + model::writeNumber(brine.highestTemperature, 0, comma) + " °C (" +
+                    texts_.text(GlobalText::WordTemperature) + ": " +
+                        texts_.text(GlobalText::WordFreezingPoint) + " .. " +
+                        model::writeNumber(brine.highestTemperature, 0, comma) + " °C (" +
                         std::to_string(model::roundHalfAway(fahrenheit(brine.highestTemperature))) + " °F)");
     form_.setOutput(field(F::RangeConcentration),
                     texts_.text(GlobalText::WordConcentration) + ": " +
@@ -92,10 +101,10 @@ void BrinePresenter::showRanges() {
 }
 
 void BrinePresenter::setFreezingCaption() {
-    form_.setCaption(field(F::FreezingCaption), texts_.text(GlobalText::WordFreezingPoint) + " " +
-                                                    texts_.text(GlobalText::UnitConnector) + " " +
-                                                    shownTemperatureUnit(form_.current(field(F::TemperatureUnit))) +
-                                                    ":");
+    form_.setCaption(field(F::FreezingCaption),
+                     texts_.text(GlobalText::WordFreezingPoint) + " " +
+                         texts_.text(GlobalText::UnitConnector) + " " +
+                         shownTemperatureUnit(form_.current(field(F::TemperatureUnit))) + ":");
 }
 
 void BrinePresenter::clearResults() {
@@ -130,17 +139,19 @@ void BrinePresenter::calculate(model::Messenger& messenger) {
         if (state.reason() == BrineRefusal::NotAboveFreezingPoint) {
             const Real tf = brineFreezingPoint(brine, *concentration, t);
             const std::string& word = texts_.text(GlobalText::WordFreezingPoint);
-            messenger.show(errorBox(
-                texts_,
-                texts_.text(GlobalText::WordTemperature) + " <= " + word + "!!\r" + word + " = " +
-                    model::writeNumber(tf, 1, output_.decimalComma) + " °C (" +
-                    model::writeNumber(static_cast<Real>(model::roundHalfAway(fahrenheit(tf))), 1, output_.decimalComma) +
-                    " °F)",
-                field(F::Temperature)));
+            messenger.show(
+                errorBox(texts_,
+                         texts_.text(GlobalText::WordTemperature) + " <= " + word + "!!\r" + word + " = " +
+                             model::writeNumber(tf, 1, output_.decimalComma) + " °C (" +
+                             model::writeNumber(static_cast<Real>(model::roundHalfAway(fahrenheit(tf))), 1,
+                                                output_.decimalComma) +
+                             " °F)",
+                         field(F::Temperature)));
         } else {
-            messenger.show(errorBox(texts_, outside,
-                                    field(state.reason() == BrineRefusal::ConcentrationOutOfRange ? F::Concentration
-                                                                                                  : F::Temperature)));
+            messenger.show(
+                errorBox(texts_, outside,
+                         field(state.reason() == BrineRefusal::ConcentrationOutOfRange ? F::Concentration
+                                                                                       : F::Temperature)));
         }
         return;
     }
@@ -153,7 +164,8 @@ void BrinePresenter::calculate(model::Messenger& messenger) {
     form_.setOutput(field(F::FreezingPoint), writeShown(shownFreezing, 1, output_));
     const int densityDecimals = state->density >= 1000 ? 0 : 1;
     const int viscosityDecimals = state->viscosity >= 1000 ? 0 : 1;
-    form_.setOutput(field(F::Density), shownDensity(state->density, densityDecimals, densityDecimals + 1, output_));
+    form_.setOutput(field(F::Density),
+                    shownDensity(state->density, densityDecimals, densityDecimals + 1, output_));
     form_.setOutput(field(F::Viscosity),
                     shownViscosity(state->viscosity, viscosityDecimals, viscosityDecimals + 3, output_));
 }
@@ -162,8 +174,8 @@ std::optional<MediumTransfer> BrinePresenter::takeOver() const {
     if (form_.output(field(F::Density)).empty()) return std::nullopt;
     MediumTransfer transfer;
     transfer.mediumText = form_.current(field(F::List)) + " (" + form_.text(field(F::Temperature)) + " " +
-                          form_.current(field(F::TemperatureUnit)) + ", " + form_.text(field(F::Concentration)) +
-                          " %)";
+                          form_.current(field(F::TemperatureUnit)) + ", " +
+                          form_.text(field(F::Concentration)) + " %)";
     transfer.state = model::MediumState::Liquid;
     transfer.density = TextWithUnit{form_.output(field(F::Density)), densityTransferUnit(output_)};
     transfer.viscosity = TextWithUnit{form_.output(field(F::Viscosity)), viscosityTransferUnit(output_)};
@@ -173,7 +185,8 @@ std::optional<MediumTransfer> BrinePresenter::takeOver() const {
 model::UserMessage BrinePresenter::information() const {
     return {.icon = model::MessageIcon::Information,
             .caption = texts_.text(GlobalText::InformationCaption),
-            .text = text(static_cast<int>(BrineText::InfoText1)) + " " + text(static_cast<int>(BrineText::InfoText2))};
+            .text = text(static_cast<int>(BrineText::InfoText1)) + " " +
+                    text(static_cast<int>(BrineText::InfoText2))};
 }
 
 }  // namespace velmora::media

@@ -15,28 +15,28 @@ namespace velmora::media {
 // The fields of the brine dialog (TKuehlsolen).
 enum class BrineField {
     Title,
-    List,              // choice: the ten brines, each "<brine> / <water>"
+    List,  // choice: the ten brines, each "<brine> / <water>"
     ListLabel,
-    Concentration,     // entry, mass %
+    Concentration,  // entry, mass %
     ConcentrationLabel,
     PercentLabel,
-    Temperature,       // entry
+    Temperature,  // entry
     TemperatureLabel,
-    TemperatureUnit,   // choice: °C, K, degF, °R
+    TemperatureUnit,  // choice: °C, K, degF, °R
     RangeLabel,
-    RangeTemperature,  // output: "Temperature: Freezing point .. 40 °C (104 °F)"
+    RangeTemperature,    // output: "Temperature: Freezing point .. 40 °C (104 °F)"
     RangeConcentration,  // output: "Concentration: 0,0 .. 56,0 %"
     ResultsLabel,
-    FreezingCaption,   // caption: "Freezing point in °C:"
-    FreezingPoint,     // output
+    FreezingCaption,  // caption: "Freezing point in °C:"
+    FreezingPoint,    // output
     DensityCaption,
-    Density,           // output
+    Density,  // output
     ViscosityCaption,
-    Viscosity,         // output
-    Calculate,         // button
-    TakeOver,          // button
-    Close,             // button
-    Info,              // button
+    Viscosity,  // output
+    Calculate,  // button
+    TakeOver,   // button
+    Close,      // button
+    Info,       // button
 };
 
 // The brine dialog without a toolkit: density, viscosity and freezing point of ten secondary

@@ -9,10 +9,10 @@ Real brinePolynomial(const BrineCoefficients& c, Real x, Real y) {
     const Real y3 = y2 * y;
     const Real x2 = x * x;
     const Real x3 = x2 * x;
-    return c[0] + c[1] * y + c[2] * y2 + c[3] * y3 +                    //
-           x * (c[4] + c[5] * y + c[6] * y2 + c[7] * y3) +              //
-           x2 * (c[8] + c[9] * y + c[10] * y2 + c[11] * y3) +           //
-           x3 * (c[12] + c[13] * y + c[14] * y2) +                      //
+    return c[0] + c[1] * y + c[2] * y2 + c[3] * y3 +           //
+           x * (c[4] + c[5] * y + c[6] * y2 + c[7] * y3) +     //
+           x2 * (c[8] + c[9] * y + c[10] * y2 + c[11] * y3) +  //
+           x3 * (c[12] + c[13] * y + c[14] * y2) +             //
            x2 * x2 * (c[15] + c[16] * y) + x3 * x2 * c[17];
 }
 
@@ -21,7 +21,8 @@ Real brineFreezingPoint(const BrineData& brine, Real concentration, Real tempera
                            temperatureC - brine.meanTemperature);
 }
 
-Outcome<BrineState, BrineRefusal> computeBrine(const BrineData& brine, Real concentration, Real temperatureC) {
+Outcome<BrineState, BrineRefusal> computeBrine(const BrineData& brine, Real concentration,
+                                               Real temperatureC) {
     if (!(temperatureC <= brine.highestTemperature)) return BrineRefusal::TemperatureAboveRange;
     if (!(brine.lowestConcentration <= concentration && concentration <= brine.highestConcentration))
         return BrineRefusal::ConcentrationOutOfRange;

@@ -17,11 +17,11 @@ inline constexpr int brineTermCount = 18;
 using BrineCoefficients = std::array<Real, brineTermCount>;
 
 struct BrineData {
-    Real meanConcentration;     // xm, mass %
-    Real meanTemperature;       // tm, °C
-    Real lowestConcentration;   // mass %
-    Real highestConcentration;  // mass %
-    Real highestTemperature;    // °C
+    Real meanConcentration;       // xm, mass %
+    Real meanTemperature;         // tm, °C
+    Real lowestConcentration;     // mass %
+    Real highestConcentration;    // mass %
+    Real highestTemperature;      // °C
     BrineCoefficients viscosity;  // ln of the viscosity in mPa·s
     BrineCoefficients density;    // kg/m³
     BrineCoefficients freezing;   // freezing point in °C

@@ -20,12 +20,18 @@ constexpr const char* window = "TStoffdatenBerechnen";
 constexpr Real highestPressure = 1000.0L;  // bar
 constexpr Real lowestPressure = 0.1L;      // bar
 
-int field(F f) { return static_cast<int>(f); }
+int field(F f) {
+    return static_cast<int>(f);
+}
 
-Real fahrenheit(Real celsius) { return celsius * 1.8L + 32; }
+Real fahrenheit(Real celsius) {
+    return celsius * 1.8L + 32;
+}
 
 // Decimals that follow the size of a value: one at 100 and above, two at 10, else three.
-int decimalsFor(Real value) { return value >= 100 ? 1 : value >= 10 ? 2 : 3; }
+int decimalsFor(Real value) {
+    return value >= 100 ? 1 : value >= 10 ? 2 : 3;
+}
 
 }  // namespace
 
@@ -36,7 +42,8 @@ EstimationPresenter::EstimationPresenter(const lang::TextCatalogue& texts, lang:
     }
     for (F unit : {F::TemperatureUnit, F::MixtureTemperatureUnit})
         form_.choice(field(unit)) = model::UnitBox(temperatureUnits());
-    for (F entry : {F::Pressure, F::MixturePressure}) form_.setText(field(entry), edition.decimalText("1,013"));
+    for (F entry : {F::Pressure, F::MixturePressure})
+        form_.setText(field(entry), edition.decimalText("1,013"));
     for (F entry : {F::Temperature, F::MixtureTemperature}) form_.setText(field(entry), "20");
     form_.choice(field(F::SearchKind)) = model::UnitBox({"", "", ""});
     form_.choice(field(F::FractionKind)) = model::UnitBox({"", ""});
@@ -44,7 +51,9 @@ EstimationPresenter::EstimationPresenter(const lang::TextCatalogue& texts, lang:
     clearMixture();
 }
 
-const std::string& EstimationPresenter::text(int position) const { return lang::blockText(texts_, window, position); }
+const std::string& EstimationPresenter::text(int position) const {
+    return lang::blockText(texts_, window, position);
+}
 
 std::optional<model::UserMessage> EstimationPresenter::load(const persist::DataFileSet& files) {
     try {
@@ -73,7 +82,9 @@ bool EstimationPresenter::select(std::string_view name) {
 
 void EstimationPresenter::show(MediumOutput output) {
     output_ = output;
-    const auto caption = [&](F f, EstimationText t) { form_.setCaption(field(f), text(static_cast<int>(t))); };
+    const auto caption = [&](F f, EstimationText t) {
+        form_.setCaption(field(f), text(static_cast<int>(t)));
+    };
     caption(F::Title, EstimationText::Title);
     caption(F::SearchLabel, EstimationText::SearchLabel);
     caption(F::SearchButton, EstimationText::SearchButton);
@@ -97,7 +108,8 @@ void EstimationPresenter::show(MediumOutput output) {
     caption(F::MixtureTitle, EstimationText::MixtureTitle);
     caption(F::FractionKindLabel, EstimationText::FractionKind);
     caption(F::AddToMixture, EstimationText::AddToMixture);
-    for (int n = 0; n < estimationSlotCount; ++n) caption(estimationSlotRemove(n), EstimationText::RemoveFromMixture);
+    for (int n = 0; n < estimationSlotCount; ++n)
+        caption(estimationSlotRemove(n), EstimationText::RemoveFromMixture);
     caption(F::MixtureCalculate, EstimationText::MixtureCalculate);
     caption(F::MixtureResultLabel, EstimationText::MixtureResult);
     caption(F::MixtureTakeOver, EstimationText::MixtureTakeOver);
@@ -125,16 +137,16 @@ std::string EstimationPresenter::temperatureLine(Real celsius) const {
 void EstimationPresenter::showSubstance() {
     const model::UnitBox& list = form_.choice(field(F::List));
     if (list.empty()) {
-        form_.clearOutputs({field(F::Name), field(F::Formula), field(F::Cas), field(F::Melting), field(F::Boiling),
-                            field(F::Critical), field(F::BoilingAtPressure)});
+        form_.clearOutputs({field(F::Name), field(F::Formula), field(F::Cas), field(F::Melting),
+                            field(F::Boiling), field(F::Critical), field(F::BoilingAtPressure)});
         clearSingle();
         return;
     }
     const EstimationRecord& r = records_[static_cast<std::size_t>(list.index())];
     const bool comma = output_.decimalComma;
     const auto point = [&](Real celsius) {
-        return model::writeNumber(celsius, 1, comma) + " °C  (= " + model::writeNumber(fahrenheit(celsius), 1, comma) +
-               "°F)";
+        return model::writeNumber(celsius, 1, comma) +
+               " °C  (= " + model::writeNumber(fahrenheit(celsius), 1, comma) + "°F)";
     };
     form_.setOutput(field(F::Name), r.name);
     form_.setOutput(field(F::Formula), r.formula);
@@ -155,10 +167,10 @@ void EstimationPresenter::showBoilingPoint() {
     const Real bar = model::convertPressure(form_.current(field(F::PressureUnit)), *value);
     const std::optional<Real> boiling =
         estimatedBoilingPoint(records_[static_cast<std::size_t>(list.index())].substance, bar);
-    form_.setOutput(field(F::BoilingAtPressure),
-                    boiling ? "ca. " + temperatureLine(*boiling)
-                            : texts_.text(GlobalText::ApproximateWord) + " " +
-                                  texts_.text(GlobalText::BoilingPointUnavailable));
+    form_.setOutput(field(F::BoilingAtPressure), boiling
+                                                     ? "ca. " + temperatureLine(*boiling)
+                                                     : texts_.text(GlobalText::ApproximateWord) + " " +
+                                                           texts_.text(GlobalText::BoilingPointUnavailable));
 }
 
 void EstimationPresenter::edited(EstimationField f) {
@@ -236,7 +248,8 @@ std::optional<std::pair<Real, Real>> EstimationPresenter::readState(EstimationFi
                                                                     model::Messenger& messenger) {
     const std::optional<Real> value = model::readNumber(form_.text(field(pressure)));
     if (!value) {
-        messenger.show(lang::numberEntryError(texts_, text(static_cast<int>(EstimationText::Pressure)), field(pressure)));
+        messenger.show(lang::numberEntryError(texts_, text(static_cast<int>(EstimationText::Pressure)),
+                                              field(pressure)));
         return std::nullopt;
     }
     const Real bar = model::convertPressure(form_.current(field(pressureUnit)), *value);
@@ -251,8 +264,8 @@ std::optional<std::pair<Real, Real>> EstimationPresenter::readState(EstimationFi
     const std::optional<Real> kelvin =
         temperatureEntryKelvin(form_.text(field(temperature)), form_.current(field(temperatureUnit)));
     if (!kelvin) {
-        messenger.show(
-            lang::numberEntryError(texts_, text(static_cast<int>(EstimationText::Temperature)), field(temperature)));
+        messenger.show(lang::numberEntryError(texts_, text(static_cast<int>(EstimationText::Temperature)),
+                                              field(temperature)));
         return std::nullopt;
     }
     if (*kelvin < 0) {
@@ -262,21 +275,32 @@ std::optional<std::pair<Real, Real>> EstimationPresenter::readState(EstimationFi
     return std::pair{bar, *kelvin};
 }
 
-void EstimationPresenter::showRefusal(EstimationRefusal refusal, EstimationField focus, model::Messenger& messenger) {
+void EstimationPresenter::showRefusal(EstimationRefusal refusal, EstimationField focus,
+                                      model::Messenger& messenger) {
     const auto plain = [&](EstimationText t) {
         messenger.show(lang::plainMessage(texts_, text(static_cast<int>(t)), field(focus)));
     };
     const bool mixture = focus >= F::MixtureTitle;
     switch (refusal) {
-        case EstimationRefusal::PressureBelowRange: plain(EstimationText::PressureBelow); break;
+        case EstimationRefusal::PressureBelowRange:
+            plain(EstimationText::PressureBelow);
+            break;
         case EstimationRefusal::PressureAboveRange:
             mixture ? clearMixture() : clearSingle();
             messenger.show(noticeBox(texts_, text(static_cast<int>(EstimationText::PressureAbove))));
             break;
-        case EstimationRefusal::NegativeTemperature: plain(EstimationText::NegativeTemperature); break;
-        case EstimationRefusal::BelowMeltingPoint: plain(EstimationText::BelowMelting); break;
-        case EstimationRefusal::TooFewSubstances: plain(EstimationText::TooFewSubstances); break;
-        case EstimationRefusal::FractionSumNot100: plain(EstimationText::SumNot100); break;
+        case EstimationRefusal::NegativeTemperature:
+            plain(EstimationText::NegativeTemperature);
+            break;
+        case EstimationRefusal::BelowMeltingPoint:
+            plain(EstimationText::BelowMelting);
+            break;
+        case EstimationRefusal::TooFewSubstances:
+            plain(EstimationText::TooFewSubstances);
+            break;
+        case EstimationRefusal::FractionSumNot100:
+            plain(EstimationText::SumNot100);
+            break;
         case EstimationRefusal::MixtureNotComputable:
             clearMixture();
             plain(EstimationText::NotComputable);
@@ -288,18 +312,20 @@ void EstimationPresenter::showRefusal(EstimationRefusal refusal, EstimationField
     }
 }
 
-void EstimationPresenter::showProperties(const EstimatedProperties& p, EstimationField state, EstimationField density,
-                                         EstimationField viscosity) {
+void EstimationPresenter::showProperties(const EstimatedProperties& p, EstimationField state,
+                                         EstimationField density, EstimationField viscosity) {
     const std::string& missing = texts_.text(GlobalText::MissingValue);
     form_.setOutput(field(state), p.supercritical ? text(static_cast<int>(EstimationText::Supercritical))
-                                  : p.phase == EstimatedPhase::Liquid ? texts_.text(GlobalText::StateLiquid)
-                                                                      : texts_.text(GlobalText::StateGaseous));
+                                  : p.phase == EstimatedPhase::Liquid
+                                      ? texts_.text(GlobalText::StateLiquid)
+                                      : texts_.text(GlobalText::StateGaseous));
     form_.setOutput(field(density), p.density ? shownDensity(*p.density, decimalsFor(*p.density),
                                                              decimalsFor(*p.density) + 2, output_)
                                               : missing);
     std::string shown = missing;
     if (p.viscosity) {
-        shown = shownViscosity(*p.viscosity, decimalsFor(*p.viscosity), decimalsFor(*p.viscosity) + 3, output_);
+        shown =
+            shownViscosity(*p.viscosity, decimalsFor(*p.viscosity), decimalsFor(*p.viscosity) + 3, output_);
         if (p.viscosityApproximate) shown = texts_.text(GlobalText::ApproximateWord) + " " + shown;
     }
     form_.setOutput(field(viscosity), shown);
@@ -319,14 +345,15 @@ void EstimationPresenter::calculate(model::Messenger& messenger) {
     }
     result_ = *estimate;
     showProperties(estimate->properties, F::State, F::Density, F::Viscosity);
-    singleLiquid_ = estimate->properties.phase == EstimatedPhase::Liquid && !estimate->properties.supercritical;
+    singleLiquid_ =
+        estimate->properties.phase == EstimatedPhase::Liquid && !estimate->properties.supercritical;
     form_.setEnabled(field(F::TakeOver), true);
 }
 
 void EstimationPresenter::calculateMixture(model::Messenger& messenger) {
     clearMixture();
-    const auto state =
-        readState(F::MixturePressure, F::MixturePressureUnit, F::MixtureTemperature, F::MixtureTemperatureUnit, messenger);
+    const auto state = readState(F::MixturePressure, F::MixturePressureUnit, F::MixtureTemperature,
+                                 F::MixtureTemperatureUnit, messenger);
     if (!state) return;
     int filled = 0;
     for (const auto& s : slots_) filled += s ? 1 : 0;
@@ -343,13 +370,15 @@ void EstimationPresenter::calculateMixture(model::Messenger& messenger) {
         }
         const std::optional<Real> fraction = model::readNumber(form_.text(field(entry)));
         if (!fraction) {
-            messenger.show(lang::numberEntryError(texts_, form_.current(field(F::FractionKind)), field(entry)));
+            messenger.show(
+                lang::numberEntryError(texts_, form_.current(field(F::FractionKind)), field(entry)));
             return;
         }
-        components.push_back({&records_[static_cast<std::size_t>(*slots_[static_cast<std::size_t>(n)])].substance,
-                              *fraction});
+        components.push_back(
+            {&records_[static_cast<std::size_t>(*slots_[static_cast<std::size_t>(n)])].substance, *fraction});
     }
-    const FractionKind kind = form_.index(field(F::FractionKind)) == 0 ? FractionKind::MassPercent : FractionKind::MolePercent;
+    const FractionKind kind =
+        form_.index(field(F::FractionKind)) == 0 ? FractionKind::MassPercent : FractionKind::MolePercent;
     const auto estimate = estimateMixture(components, kind, state->second, state->first);
     if (!estimate) {
         showRefusal(estimate.reason(), F::SlotFraction1, messenger);
@@ -357,12 +386,13 @@ void EstimationPresenter::calculateMixture(model::Messenger& messenger) {
     }
     mixtureResult_ = *estimate;
     showProperties(estimate->properties, F::MixtureState, F::MixtureDensity, F::MixtureViscosity);
-    form_.setOutput(field(F::MixtureBoiling),
-                    estimate->boilingPoint ? "ca. " + temperatureLine(*estimate->boilingPoint)
-                                           : texts_.text(GlobalText::ApproximateWord) + " " +
-                                                 texts_.text(GlobalText::BoilingPointUnavailable));
+    form_.setOutput(field(F::MixtureBoiling), estimate->boilingPoint
+                                                  ? "ca. " + temperatureLine(*estimate->boilingPoint)
+                                                  : texts_.text(GlobalText::ApproximateWord) + " " +
+                                                        texts_.text(GlobalText::BoilingPointUnavailable));
     form_.setOutput(field(F::MixtureCritical), temperatureLine(estimate->criticalTemperature - 273.15L));
-    mixtureLiquid_ = estimate->properties.phase == EstimatedPhase::Liquid && !estimate->properties.supercritical;
+    mixtureLiquid_ =
+        estimate->properties.phase == EstimatedPhase::Liquid && !estimate->properties.supercritical;
     form_.setEnabled(field(F::MixtureTakeOver), true);
 }
 
@@ -374,14 +404,16 @@ MediumTransfer EstimationPresenter::transfer(std::string name, EstimationField s
     std::string shownViscosityText = form_.output(field(viscosity));
     if (shownViscosityText.starts_with(approximate)) shownViscosityText.erase(0, approximate.size());
     MediumTransfer t;
-    t.mediumText = std::move(name) + " (" + form_.text(field(pressure)) + " " + form_.current(field(pressureUnit)) +
-                   ", " + form_.text(field(temperature)) + " " + form_.current(field(temperatureUnit)) + ")";
+    t.mediumText = std::move(name) + " (" + form_.text(field(pressure)) + " " +
+                   form_.current(field(pressureUnit)) + ", " + form_.text(field(temperature)) + " " +
+                   form_.current(field(temperatureUnit)) + ")";
     const bool liquid = state == F::State ? singleLiquid_ : mixtureLiquid_;
     t.state = liquid ? model::MediumState::Liquid : model::MediumState::Gas;
     t.density = TextWithUnit{form_.output(field(density)), densityTransferUnit(output_)};
     t.viscosity = TextWithUnit{shownViscosityText, viscosityTransferUnit(output_)};
     if (!liquid) {
-        const TextWithUnit temperatureEntry{form_.text(field(temperature)), form_.current(field(temperatureUnit))};
+        const TextWithUnit temperatureEntry{form_.text(field(temperature)),
+                                            form_.current(field(temperatureUnit))};
         t.inletPressure = TextWithUnit{form_.text(field(pressure)), form_.current(field(pressureUnit))};
         t.inletTemperature = temperatureEntry;
         t.outletTemperature = temperatureEntry;
@@ -391,14 +423,15 @@ MediumTransfer EstimationPresenter::transfer(std::string name, EstimationField s
 
 std::optional<MediumTransfer> EstimationPresenter::takeOver() const {
     if (!form_.enabled(field(F::TakeOver))) return std::nullopt;
-    return transfer(form_.current(field(F::List)), F::State, F::Density, F::Viscosity, F::Pressure, F::PressureUnit,
-                    F::Temperature, F::TemperatureUnit);
+    return transfer(form_.current(field(F::List)), F::State, F::Density, F::Viscosity, F::Pressure,
+                    F::PressureUnit, F::Temperature, F::TemperatureUnit);
 }
 
 std::optional<MediumTransfer> EstimationPresenter::takeOverMixture() const {
     if (!form_.enabled(field(F::MixtureTakeOver))) return std::nullopt;
-    return transfer(texts_.text(GlobalText::MixtureWord), F::MixtureState, F::MixtureDensity, F::MixtureViscosity,
-                    F::MixturePressure, F::MixturePressureUnit, F::MixtureTemperature, F::MixtureTemperatureUnit);
+    return transfer(texts_.text(GlobalText::MixtureWord), F::MixtureState, F::MixtureDensity,
+                    F::MixtureViscosity, F::MixturePressure, F::MixturePressureUnit, F::MixtureTemperature,
+                    F::MixtureTemperatureUnit);
 }
 
 model::UserMessage EstimationPresenter::information() const {

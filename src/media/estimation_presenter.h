@@ -140,7 +140,8 @@ class EstimationPresenter {
     // Pressure (bar) and temperature (K) of the single or the mixture part, with their messages;
     // none after a refusal.
     std::optional<std::pair<Real, Real>> readState(EstimationField pressure, EstimationField pressureUnit,
-                                                   EstimationField temperature, EstimationField temperatureUnit,
+                                                   EstimationField temperature,
+                                                   EstimationField temperatureUnit,
                                                    model::Messenger& messenger);
     void showRefusal(EstimationRefusal refusal, EstimationField focus, model::Messenger& messenger);
     void showProperties(const EstimatedProperties& properties, EstimationField state, EstimationField density,

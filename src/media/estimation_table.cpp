@@ -75,14 +75,17 @@ std::vector<EstimationRecord> parseEstimationRecords(const std::vector<std::stri
 }
 
 std::vector<EstimationRecord> loadEstimationRecords(const persist::DataFileSet& files) {
-    return parseEstimationRecords(files.readEnciphered(estimationFileName, persist::LineCipher::propertyTableKey));
+    return parseEstimationRecords(
+        files.readEnciphered(estimationFileName, persist::LineCipher::propertyTableKey));
 }
 
 int findSubstance(const std::vector<EstimationRecord>& records, SearchKey key, std::string_view text) {
     int found = -1;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const EstimationRecord& r = records[i];
-        const std::string& value = key == SearchKey::Formula ? r.formula : key == SearchKey::Cas ? r.cas : r.refrigerant;
+        const std::string& value = key == SearchKey::Formula ? r.formula
+                                   : key == SearchKey::Cas   ? r.cas
+                                                             : r.refrigerant;
         if (!value.empty() && value == text) found = static_cast<int>(i);
     }
     return found;

@@ -31,8 +31,10 @@ std::vector<OilRecord> parseOils(const std::vector<std::string>& lines) {
         OilRecord oil;
         oil.kind = static_cast<int>(numberField(line, 1, number));
         oil.name = std::string(persist::field(line, 2));
-        for (int k = 0; k < 4; ++k) oil.density[static_cast<std::size_t>(k)] = numberField(line, 5 + k, number);
-        for (int k = 0; k < 3; ++k) oil.viscosity[static_cast<std::size_t>(k)] = numberField(line, 14 + k, number);
+        for (int k = 0; k < 4; ++k)
+            oil.density[static_cast<std::size_t>(k)] = numberField(line, 5 + k, number);
+        for (int k = 0; k < 3; ++k)
+            oil.viscosity[static_cast<std::size_t>(k)] = numberField(line, 14 + k, number);
         oils.push_back(std::move(oil));
     }
     return oils;

@@ -34,9 +34,9 @@ std::vector<OilRecord> loadOils(const persist::DataFileSet& files);
 enum class OilRefusal { BelowRange, AboveRange, OutsideValidity };
 
 struct OilState {
-    int temperature = 0;             // °C, the entry rounded to whole degrees
-    Real density = 0;                // kg/m³; negative: no value
-    std::optional<Real> viscosity;   // 10⁻⁶ kg/(m·s); none where the oil has no law
+    int temperature = 0;            // °C, the entry rounded to whole degrees
+    Real density = 0;               // kg/m³; negative: no value
+    std::optional<Real> viscosity;  // 10⁻⁶ kg/(m·s); none where the oil has no law
 };
 
 // The oil at T (K): t rounded to whole °C (half away from zero), 0 … 300 °C.

@@ -7,9 +7,13 @@ namespace velmora::media {
 
 using model::GlobalText;
 
-std::string densityTransferUnit(MediumOutput output) { return output.us() ? "lb./cu.ft." : "kg/m³"; }
+std::string densityTransferUnit(MediumOutput output) {
+    return output.us() ? "lb./cu.ft." : "kg/m³";
+}
 
-std::string viscosityTransferUnit(MediumOutput output) { return output.us() ? "cP" : "10-6 kg/ms"; }
+std::string viscosityTransferUnit(MediumOutput output) {
+    return output.us() ? "cP" : "10-6 kg/ms";
+}
 
 std::string writeShown(Real value, int decimals, MediumOutput output) {
     return model::writeNumber(value, decimals < 0 ? 0 : decimals, output.decimalComma);
@@ -25,7 +29,9 @@ std::string shownViscosity(Real viscosity, int metricDecimals, int usDecimals, M
     return writeShown(viscosity, metricDecimals, output);
 }
 
-std::vector<std::string> temperatureUnits() { return model::unitLabels(model::Quantity::Temperature); }
+std::vector<std::string> temperatureUnits() {
+    return model::unitLabels(model::Quantity::Temperature);
+}
 
 std::string shownTemperatureUnit(std::string_view label) {
     if (label == "degF") return "°F";

@@ -18,7 +18,7 @@ namespace velmora::media {
 using model::Real;
 
 inline constexpr Real poundPerCubicFoot = 16.0184655L;  // kg/m³ per lb./cu.ft.
-inline constexpr Real centipoise = 1000.0L;              // 10⁻⁶ kg/(m·s) per cP
+inline constexpr Real centipoise = 1000.0L;             // 10⁻⁶ kg/(m·s) per cP
 
 // How a dialog writes its numbers: the output unit system and the edition's decimal separator.
 struct MediumOutput {

@@ -14,7 +14,9 @@ using F = OilField;
 
 constexpr const char* window = "TWaermetraegeroele";
 
-int field(F f) { return static_cast<int>(f); }
+int field(F f) {
+    return static_cast<int>(f);
+}
 
 }  // namespace
 
@@ -23,7 +25,9 @@ OilPresenter::OilPresenter(const lang::TextCatalogue& texts) : texts_(texts) {
     form_.setEnabled(field(F::TakeOver), false);
 }
 
-const std::string& OilPresenter::text(int position) const { return lang::blockText(texts_, window, position); }
+const std::string& OilPresenter::text(int position) const {
+    return lang::blockText(texts_, window, position);
+}
 
 std::optional<model::UserMessage> OilPresenter::load(const persist::DataFileSet& files) {
     try {
@@ -75,11 +79,15 @@ void OilPresenter::showDescription() {
         return;
     }
     const int kind = oils_[static_cast<std::size_t>(list.index())].kind;
-    const OilText description = kind == 1 ? OilText::KindMineral : kind == 2 ? OilText::KindSynthetic : OilText::KindOther;
+    const OilText description = kind == 1   ? OilText::KindMineral
+                                : kind == 2 ? OilText::KindSynthetic
+                                            : OilText::KindOther;
     form_.setOutput(field(F::Description), text(static_cast<int>(description)));
 }
 
-void OilPresenter::edited(OilField) { clearResults(); }
+void OilPresenter::edited(OilField) {
+    clearResults();
+}
 
 void OilPresenter::chosen(OilField f) {
     if (f == F::List) showDescription();
@@ -115,14 +123,16 @@ void OilPresenter::calculate(model::Messenger& messenger) {
                                                   field(F::Temperature)));
                 break;
             case OilRefusal::OutsideValidity:
-                messenger.show(noticeBox(texts_, texts_.text(GlobalText::ValueOutsideValidity), field(F::Temperature)));
+                messenger.show(
+                    noticeBox(texts_, texts_.text(GlobalText::ValueOutsideValidity), field(F::Temperature)));
                 break;
         }
         return;
     }
     result_ = *state;
     const std::string& missing = texts_.text(GlobalText::MissingValue);
-    form_.setOutput(field(F::Density), state->density < 0 ? missing : shownDensity(state->density, 0, 1, output_));
+    form_.setOutput(field(F::Density),
+                    state->density < 0 ? missing : shownDensity(state->density, 0, 1, output_));
     form_.setOutput(field(F::Viscosity), state->viscosity && *state->viscosity > 0
                                              ? shownViscosity(*state->viscosity, 0, 4, output_)
                                              : missing);
@@ -143,7 +153,8 @@ std::optional<MediumTransfer> OilPresenter::takeOver() const {
 model::UserMessage OilPresenter::information() const {
     return {.icon = model::MessageIcon::Information,
             .caption = texts_.text(GlobalText::InformationCaption),
-            .text = text(static_cast<int>(OilText::InfoText1)) + "\r" + text(static_cast<int>(OilText::InfoText2))};
+            .text = text(static_cast<int>(OilText::InfoText1)) + "\r" +
+                    text(static_cast<int>(OilText::InfoText2))};
 }
 
 }  // namespace velmora::media

@@ -15,7 +15,7 @@ namespace velmora::media {
 // The fields of the heat-transfer oil dialog (TWaermetraegeroele).
 enum class OilField {
     Title,
-    List,         // choice: the oils of WT.STW
+    List,  // choice: the oils of WT.STW
     ListLabel,
     Description,  // output: the kind of the selected oil
     Temperature,  // entry

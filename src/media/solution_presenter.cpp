@@ -15,7 +15,9 @@ using F = SolutionField;
 
 constexpr const char* window = "TWaessrigeLoesungen";
 
-int field(F f) { return static_cast<int>(f); }
+int field(F f) {
+    return static_cast<int>(f);
+}
 
 }  // namespace
 
@@ -26,7 +28,9 @@ SolutionPresenter::SolutionPresenter(const lang::TextCatalogue& texts) : texts_(
     clearMixture();
 }
 
-const std::string& SolutionPresenter::text(int position) const { return lang::blockText(texts_, window, position); }
+const std::string& SolutionPresenter::text(int position) const {
+    return lang::blockText(texts_, window, position);
+}
 
 std::optional<model::UserMessage> SolutionPresenter::load(const persist::DataFileSet& files) {
     try {
@@ -69,7 +73,8 @@ void SolutionPresenter::show(MediumOutput output) {
     caption(F::MixtureTitle, SolutionText::MixtureTitle);
     caption(F::MixtureConcentrationLabel, SolutionText::MixtureConcentration);
     caption(F::AddToMixture, SolutionText::AddToMixture);
-    for (int n = 0; n < mixtureSlotCount; ++n) caption(solutionSlotRemove(n), SolutionText::RemoveFromMixture);
+    for (int n = 0; n < mixtureSlotCount; ++n)
+        caption(solutionSlotRemove(n), SolutionText::RemoveFromMixture);
     caption(F::MixtureTemperatureLabel, SolutionText::MixtureTemperature);
     caption(F::MixtureCalculate, SolutionText::MixtureCalculate);
     caption(F::MixtureResultLabel, SolutionText::MixtureResult);
@@ -136,16 +141,27 @@ void SolutionPresenter::removeFromMixture(int n) {
     clearMixture();
 }
 
-bool SolutionPresenter::refuse(SolutionRefusal refusal, SolutionField focus, model::Messenger& messenger) const {
+bool SolutionPresenter::refuse(SolutionRefusal refusal, SolutionField focus,
+                               model::Messenger& messenger) const {
     const auto plain = [&](SolutionText t) {
         messenger.show(lang::plainMessage(texts_, text(static_cast<int>(t)), field(focus)));
     };
     switch (refusal) {
-        case SolutionRefusal::BelowRange: plain(SolutionText::BelowRange); break;
-        case SolutionRefusal::AboveRange: plain(SolutionText::AboveRange); break;
-        case SolutionRefusal::ConcentrationTooHigh: plain(SolutionText::ConcentrationTooHigh); break;
-        case SolutionRefusal::TooFewSubstances: plain(SolutionText::TooFewSubstances); break;
-        case SolutionRefusal::SumTooHigh: plain(SolutionText::SumTooHigh); break;
+        case SolutionRefusal::BelowRange:
+            plain(SolutionText::BelowRange);
+            break;
+        case SolutionRefusal::AboveRange:
+            plain(SolutionText::AboveRange);
+            break;
+        case SolutionRefusal::ConcentrationTooHigh:
+            plain(SolutionText::ConcentrationTooHigh);
+            break;
+        case SolutionRefusal::TooFewSubstances:
+            plain(SolutionText::TooFewSubstances);
+            break;
+        case SolutionRefusal::SumTooHigh:
+            plain(SolutionText::SumTooHigh);
+            break;
         case SolutionRefusal::OutsideValidity:
             messenger.show(noticeBox(texts_, texts_.text(GlobalText::ValueOutsideValidity)));
             break;
@@ -187,11 +203,11 @@ void SolutionPresenter::calculate(model::Messenger& messenger) {
 
 void SolutionPresenter::calculateMixture(model::Messenger& messenger) {
     clearMixture();
-    const std::optional<Real> kelvin = temperatureEntryKelvin(form_.text(field(F::MixtureTemperature)),
-                                                              form_.current(field(F::MixtureTemperatureUnit)));
+    const std::optional<Real> kelvin = temperatureEntryKelvin(
+        form_.text(field(F::MixtureTemperature)), form_.current(field(F::MixtureTemperatureUnit)));
     if (!kelvin) {
-        messenger.show(lang::numberEntryError(texts_, text(static_cast<int>(SolutionText::MixtureTemperature)),
-                                              field(F::MixtureTemperature)));
+        messenger.show(lang::numberEntryError(
+            texts_, text(static_cast<int>(SolutionText::MixtureTemperature)), field(F::MixtureTemperature)));
         return;
     }
     if (auto refusal = solutionTemperatureRefusal(*kelvin)) {
@@ -234,8 +250,9 @@ std::optional<MediumTransfer> SolutionPresenter::takeOver() const {
     if (!form_.enabled(field(F::TakeOver))) return std::nullopt;
     MediumTransfer transfer;
     transfer.mediumText = form_.current(field(F::List)) + " (" + form_.text(field(F::Temperature)) + " " +
-                          form_.current(field(F::TemperatureUnit)) + ", " + form_.text(field(F::Concentration)) +
-                          " " + text(static_cast<int>(SolutionText::ConcentrationUnit)) + ")";
+                          form_.current(field(F::TemperatureUnit)) + ", " +
+                          form_.text(field(F::Concentration)) + " " +
+                          text(static_cast<int>(SolutionText::ConcentrationUnit)) + ")";
     transfer.state = model::MediumState::Liquid;
     transfer.density = TextWithUnit{form_.output(field(F::Density)), densityTransferUnit(output_)};
     transfer.viscosity = TextWithUnit{form_.output(field(F::Viscosity)), viscosityTransferUnit(output_)};
@@ -245,18 +262,20 @@ std::optional<MediumTransfer> SolutionPresenter::takeOver() const {
 std::optional<MediumTransfer> SolutionPresenter::takeOverMixture() const {
     if (!form_.enabled(field(F::MixtureTakeOver))) return std::nullopt;
     MediumTransfer transfer;
-    transfer.mediumText = texts_.text(GlobalText::MixtureWord) + " (" + form_.text(field(F::MixtureTemperature)) +
-                          " " + form_.current(field(F::MixtureTemperatureUnit)) + ")";
+    transfer.mediumText = texts_.text(GlobalText::MixtureWord) + " (" +
+                          form_.text(field(F::MixtureTemperature)) + " " +
+                          form_.current(field(F::MixtureTemperatureUnit)) + ")";
     transfer.state = model::MediumState::Liquid;
     transfer.density = TextWithUnit{form_.output(field(F::MixtureDensity)), densityTransferUnit(output_)};
-    transfer.viscosity = TextWithUnit{form_.output(field(F::MixtureViscosity)), viscosityTransferUnit(output_)};
+    transfer.viscosity =
+        TextWithUnit{form_.output(field(F::MixtureViscosity)), viscosityTransferUnit(output_)};
     return transfer;
 }
 
 model::UserMessage SolutionPresenter::information() const {
     std::string all;
-    for (SolutionText t : {SolutionText::InfoText1, SolutionText::InfoText2, SolutionText::InfoText3,
-                           SolutionText::InfoText4})
+    for (SolutionText t :
+         {SolutionText::InfoText1, SolutionText::InfoText2, SolutionText::InfoText3, SolutionText::InfoText4})
         all += (all.empty() ? "" : "\r") + text(static_cast<int>(t));
     return {.icon = model::MessageIcon::Information,
             .caption = texts_.text(GlobalText::InformationCaption),

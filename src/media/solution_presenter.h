@@ -63,11 +63,15 @@ enum class SolutionField {
 };
 
 // Field of slot n (0 … 3).
-constexpr SolutionField solutionSlotName(int n) { return static_cast<SolutionField>(static_cast<int>(SolutionField::SlotName1) + n); }
+constexpr SolutionField solutionSlotName(int n) {
+    return static_cast<SolutionField>(static_cast<int>(SolutionField::SlotName1) + n);
+}
 constexpr SolutionField solutionSlotConcentration(int n) {
     return static_cast<SolutionField>(static_cast<int>(SolutionField::SlotConcentration1) + n);
 }
-constexpr SolutionField solutionSlotRemove(int n) { return static_cast<SolutionField>(static_cast<int>(SolutionField::SlotRemove1) + n); }
+constexpr SolutionField solutionSlotRemove(int n) {
+    return static_cast<SolutionField>(static_cast<int>(SolutionField::SlotRemove1) + n);
+}
 
 // The aqueous solution dialog without a toolkit: one solute of "WAESSRIG.STW" at a concentration
 // and temperature, or a mixture of two to four.

@@ -36,7 +36,9 @@ UserRecord UserRecord::fromBytes(std::string_view bytes) {
     return record;
 }
 
-std::string UserRecord::name() const { return field(bytes_, nameOffset); }
+std::string UserRecord::name() const {
+    return field(bytes_, nameOffset);
+}
 
 std::string UserRecord::text(UserText which) const {
     std::string value = field(bytes_, textOffsets[static_cast<std::size_t>(which)]);
@@ -45,13 +47,15 @@ std::string UserRecord::text(UserText which) const {
 
 UserEntries UserRecord::entries() const {
     UserEntries entries{name(), liquid(), {}};
-    for (int k = 0; k < userTextCount; ++k) entries.texts[static_cast<std::size_t>(k)] = text(static_cast<UserText>(k));
+    for (int k = 0; k < userTextCount; ++k)
+        entries.texts[static_cast<std::size_t>(k)] = text(static_cast<UserText>(k));
     return entries;
 }
 
 std::variant<UserRecord, UnrepresentableCharacter> encodeUserRecord(const UserEntries& entries) {
     std::string bytes(userRecordSize, '\0');
-    const auto put = [&](std::size_t offset, const std::string& utf8, int number) -> std::optional<UnrepresentableCharacter> {
+    const auto put = [&](std::size_t offset, const std::string& utf8,
+                         int number) -> std::optional<UnrepresentableCharacter> {
         const std::optional<std::string> encoded = persist::utf8ToWindows1252(utf8);
         if (!encoded) return UnrepresentableCharacter{number, persist::firstUnrepresentable(utf8)};
         const std::size_t length = std::min(encoded->size(), userTextLength);
@@ -63,7 +67,8 @@ std::variant<UserRecord, UnrepresentableCharacter> encodeUserRecord(const UserEn
     bytes[stateOffset] = entries.liquid ? 1 : 0;
     for (int k = 0; k < userTextCount; ++k) {
         std::string text = entries.texts[static_cast<std::size_t>(k)];
-        if (k == static_cast<int>(UserText::Notes)) text = replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n");
+        if (k == static_cast<int>(UserText::Notes))
+            text = replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n");
         if (auto failure = put(textOffsets[static_cast<std::size_t>(k)], text, k + 1)) return *failure;
     }
     return UserRecord::fromBytes(bytes);
@@ -87,7 +92,8 @@ std::vector<UserRecord> loadUserDatabase(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) return {};
     const std::string name = path.filename().string();
-    if (!std::filesystem::is_regular_file(path, ec)) throw persist::DataFileError(name, 0, "not a readable file");
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw persist::DataFileError(name, 0, "not a readable file");
     try {
         std::ifstream file(path, std::ios::binary);
         if (!file) throw persist::DataFileError(name, 0, "the file cannot be opened");
@@ -99,7 +105,8 @@ std::vector<UserRecord> loadUserDatabase(const std::filesystem::path& path) {
     }
 }
 
-void saveUserDatabase(const std::filesystem::path& path, std::span<const UserRecord> records, persist::FileOps& ops) {
+void saveUserDatabase(const std::filesystem::path& path, std::span<const UserRecord> records,
+                      persist::FileOps& ops) {
     persist::writeFileAtomically(path, writeUserRecords(records), ops);
 }
 
@@ -108,8 +115,9 @@ void sortUserRecords(std::vector<UserRecord>& records) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
     };
-    std::stable_sort(records.begin(), records.end(),
-                     [&](const UserRecord& a, const UserRecord& b) { return folded(a.name()) < folded(b.name()); });
+    std::stable_sort(records.begin(), records.end(), [&](const UserRecord& a, const UserRecord& b) {
+        return folded(a.name()) < folded(b.name());
+    });
 }
 
 }  // namespace velmora::media

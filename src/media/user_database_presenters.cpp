@@ -20,10 +20,13 @@ using F = UserDatabaseField;
 constexpr const char* editorWindow = "TBenutzerDatenbankBearbeiten";
 constexpr const char* selectionWindow = "TBenutzerDatenbank";
 
-int field(F f) { return static_cast<int>(f); }
+int field(F f) {
+    return static_cast<int>(f);
+}
 
 // The entry of each text of a record, in UserText order.
-constexpr std::array<F, userTextCount> textFields{F::Temperature, F::Pressure, F::Density, F::Viscosity, F::Notes};
+constexpr std::array<F, userTextCount> textFields{F::Temperature, F::Pressure, F::Density, F::Viscosity,
+                                                  F::Notes};
 
 // The unit part of the four captions by the database's unit setting.
 struct UnitCaptions {
@@ -98,8 +101,8 @@ void UserDatabaseEditor::show(model::UnitSystem units) {
 
 void UserDatabaseEditor::showCurrent() {
     const bool any = position_ > 0;
-    for (F f : {F::Name, F::State, F::Temperature, F::Pressure, F::Density, F::Viscosity, F::Notes, F::Delete, F::Sort,
-                F::Back1, F::Back5, F::Forward1, F::Forward5})
+    for (F f : {F::Name, F::State, F::Temperature, F::Pressure, F::Density, F::Viscosity, F::Notes, F::Delete,
+                F::Sort, F::Back1, F::Back5, F::Forward1, F::Forward5})
         form_.setEnabled(field(f), any);
     if (!any) {
         form_.setOutput(field(F::Position), text(static_cast<int>(UserDatabaseEditText::NoRecords)));
@@ -110,8 +113,8 @@ void UserDatabaseEditor::showCurrent() {
     }
     const int count = static_cast<int>(database_.records.size());
     form_.setOutput(field(F::Position), text(static_cast<int>(UserDatabaseEditText::RecordWord)) + " " +
-                                            std::to_string(position_) + " " + texts_.text(GlobalText::OfWord) + " " +
-                                            std::to_string(count));
+                                            std::to_string(position_) + " " +
+                                            texts_.text(GlobalText::OfWord) + " " + std::to_string(count));
     const UserEntries entries = database_.records[static_cast<std::size_t>(position_ - 1)].entries();
     form_.setText(field(F::Name), entries.name);
     form_.choice(field(F::State)).select(entries.liquid ? 0 : 1);
@@ -127,9 +130,10 @@ bool UserDatabaseEditor::storeCurrent(model::Messenger& messenger) {
     if (current.entries() == entries) return true;
     auto encoded = encodeUserRecord(entries);
     if (const auto* failure = std::get_if<UnrepresentableCharacter>(&encoded)) {
-        static constexpr std::array<F, 6> entryOf{F::Name, F::Temperature, F::Pressure, F::Density, F::Viscosity, F::Notes};
-        static constexpr std::array<F, 6> labelOf{F::NameLabel, F::TemperatureLabel, F::PressureLabel,
-                                                  F::DensityLabel, F::ViscosityLabel, F::NotesLabel};
+        static constexpr std::array<F, 6> entryOf{F::Name,    F::Temperature, F::Pressure,
+                                                  F::Density, F::Viscosity,   F::Notes};
+        static constexpr std::array<F, 6> labelOf{F::NameLabel,    F::TemperatureLabel, F::PressureLabel,
+                                                  F::DensityLabel, F::ViscosityLabel,   F::NotesLabel};
         const auto k = static_cast<std::size_t>(failure->field);
         messenger.show(errorBox(texts_,
                                 text(static_cast<int>(UserDatabaseEditText::NotInCodePage)) + " \"" +
@@ -183,8 +187,8 @@ bool UserDatabaseEditor::pressed(UserDatabaseField f, model::Messenger& messenge
             try {
                 saveUserDatabase(database_.path, database_.records);
             } catch (const persist::FileWriteError& e) {
-                messenger.show(errorBox(texts_, text(static_cast<int>(UserDatabaseEditText::SaveFailed)) + "\r" +
-                                                    database_.path.string() + "\r" + e.reason()));
+                messenger.show(errorBox(texts_, text(static_cast<int>(UserDatabaseEditText::SaveFailed)) +
+                                                    "\r" + database_.path.string() + "\r" + e.reason()));
                 return false;
             }
             return true;
@@ -193,7 +197,8 @@ bool UserDatabaseEditor::pressed(UserDatabaseField f, model::Messenger& messenge
             if (auto message = load()) messenger.show(*message);
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -226,8 +231,8 @@ void UserDatabaseSelection::show(model::UnitSystem units) {
     caption(F::NotesLabel, UserDatabaseText::Notes);
     caption(F::TakeOver, UserDatabaseText::TakeOver);
     caption(F::Cancel, UserDatabaseText::Cancel);
-    form_.choice(field(F::State)) = model::UnitBox(
-        {text(static_cast<int>(UserDatabaseText::Liquid)), text(static_cast<int>(UserDatabaseText::Gaseous))});
+    form_.choice(field(F::State)) = model::UnitBox({text(static_cast<int>(UserDatabaseText::Liquid)),
+                                                    text(static_cast<int>(UserDatabaseText::Gaseous))});
     std::vector<std::string> names;
     for (const UserRecord& record : database_.records) names.push_back(record.name());
     const int count = static_cast<int>(names.size());
@@ -252,10 +257,13 @@ void UserDatabaseSelection::showRecord() {
     }
     const UserEntries entries = database_.records[static_cast<std::size_t>(position_ - 1)].entries();
     form_.choice(field(F::State)).select(entries.liquid ? 0 : 1);
-    for (std::size_t k = 0; k < textFields.size(); ++k) form_.setOutput(field(textFields[k]), entries.texts[k]);
+    for (std::size_t k = 0; k < textFields.size(); ++k)
+        form_.setOutput(field(textFields[k]), entries.texts[k]);
 }
 
-void UserDatabaseSelection::closed() { form_.choice(field(F::List)) = model::UnitBox(); }
+void UserDatabaseSelection::closed() {
+    form_.choice(field(F::List)) = model::UnitBox();
+}
 
 std::optional<MediumTransfer> UserDatabaseSelection::takeOver() const {
     if (form_.choice(field(F::List)).empty() || position_ < 1 ||
@@ -266,11 +274,15 @@ std::optional<MediumTransfer> UserDatabaseSelection::takeOver() const {
     MediumTransfer t;
     t.mediumText = entries.name;
     t.state = entries.liquid ? model::MediumState::Liquid : model::MediumState::Gas;
-    t.density = TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Density)], us ? "lb./cu.ft." : "kg/m³"};
-    t.viscosity = TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Viscosity)], us ? "cP" : "10-6 kg/ms"};
+    t.density =
+        TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Density)], us ? "lb./cu.ft." : "kg/m³"};
+    t.viscosity =
+        TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Viscosity)], us ? "cP" : "10-6 kg/ms"};
     if (!entries.liquid) {
-        const TextWithUnit temperature{entries.texts[static_cast<std::size_t>(UserText::Temperature)], us ? "degF" : "°C"};
-        t.inletPressure = TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Pressure)], us ? "psia" : "mbar"};
+        const TextWithUnit temperature{entries.texts[static_cast<std::size_t>(UserText::Temperature)],
+                                       us ? "degF" : "°C"};
+        t.inletPressure =
+            TextWithUnit{entries.texts[static_cast<std::size_t>(UserText::Pressure)], us ? "psia" : "mbar"};
         t.inletTemperature = temperature;
         t.outletTemperature = temperature;
     }

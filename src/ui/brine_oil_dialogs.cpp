@@ -71,7 +71,8 @@ BrineDialog::BrineDialog(const lang::TextCatalogue& texts, QWidget* parent)
         binder_.refresh();
     }));
     buttons->addWidget(pushButton(binder_, f(F::TakeOver), [this] { finish(presenter_.takeOver()); }));
-    buttons->addWidget(pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
+    buttons->addWidget(
+        pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
     buttons->addStretch();
     buttons->addWidget(pushButton(binder_, f(F::Close), [this] { reject(); }));
 
@@ -138,7 +139,8 @@ OilDialog::OilDialog(const lang::TextCatalogue& texts, const persist::DataFileSe
     }));
     auto* takeOver = pushButton(binder_, f(F::TakeOver), [this] { finish(presenter_.takeOver()); });
     buttons->addWidget(takeOver);
-    buttons->addWidget(pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
+    buttons->addWidget(
+        pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
     buttons->addStretch();
     buttons->addWidget(pushButton(binder_, f(F::Close), [this] { reject(); }));
 

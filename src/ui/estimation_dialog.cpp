@@ -14,7 +14,9 @@ using F = media::EstimationField;
 
 namespace {
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
 }  // namespace
 
@@ -25,7 +27,9 @@ EstimationDialog::EstimationDialog(const lang::TextCatalogue& texts, const persi
       binder_(presenter_.form(), this),
       messenger_(this, binder_) {
     loadMessage_ = presenter_.load(files);
-    const auto button = [this](F field) { return pushButton(binder_, f(field), [this, field] { press(field); }); };
+    const auto button = [this](F field) {
+        return pushButton(binder_, f(field), [this, field] { press(field); });
+    };
     const auto row = [this](QGridLayout* grid, int r, F caption, QWidget* value, QWidget* extra = nullptr) {
         grid->addWidget(captionLabel(binder_, f(caption)), r, 0);
         grid->addWidget(value, r, 1, 1, extra ? 1 : 2);
@@ -60,9 +64,11 @@ EstimationDialog::EstimationDialog(const lang::TextCatalogue& texts, const persi
     row(details, 3, F::MeltingLabel, outputLabel(binder_, f(F::Melting)));
     row(details, 4, F::BoilingLabel, outputLabel(binder_, f(F::Boiling)));
     row(details, 5, F::CriticalLabel, outputLabel(binder_, f(F::Critical)));
-    row(details, 6, F::PressureLabel, entryField(binder_, f(F::Pressure)), choiceBox(binder_, f(F::PressureUnit)));
+    row(details, 6, F::PressureLabel, entryField(binder_, f(F::Pressure)),
+        choiceBox(binder_, f(F::PressureUnit)));
     row(details, 7, F::BoilingAtPressureLabel, outputLabel(binder_, f(F::BoilingAtPressure)));
-    row(details, 8, F::TemperatureLabel, entryField(binder_, f(F::Temperature)), choiceBox(binder_, f(F::TemperatureUnit)));
+    row(details, 8, F::TemperatureLabel, entryField(binder_, f(F::Temperature)),
+        choiceBox(binder_, f(F::TemperatureUnit)));
     row(details, 9, F::StateLabel, outputLabel(binder_, f(F::State)));
     row(details, 10, F::DensityCaption, outputLabel(binder_, f(F::Density)));
     row(details, 11, F::ViscosityCaption, outputLabel(binder_, f(F::Viscosity)));
@@ -113,15 +119,17 @@ EstimationDialog::EstimationDialog(const lang::TextCatalogue& texts, const persi
     mixtureRow(12, F::CriticalLabel, outputLabel(binder_, f(F::MixtureCritical)));
     mixtureRow(13, F::DensityCaption, outputLabel(binder_, f(F::MixtureDensity)));
     mixtureRow(14, F::ViscosityCaption, outputLabel(binder_, f(F::MixtureViscosity)));
-    slots->addWidget(pushButton(binder_, f(F::MixtureTakeOver), [this] { finish(presenter_.takeOverMixture()); }), 15,
-                     0, 1, 3);
+    slots->addWidget(
+        pushButton(binder_, f(F::MixtureTakeOver), [this] { finish(presenter_.takeOverMixture()); }), 15, 0,
+        1, 3);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(details, 1);
     columns->addWidget(mixture);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
+    buttons->addWidget(
+        pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
     buttons->addStretch();
     buttons->addWidget(pushButton(binder_, f(F::Close), [this] { reject(); }));
     auto* layout = new QVBoxLayout(this);

@@ -22,7 +22,8 @@ using model::MyWindowText;
 // whose folder is read-only).
 std::filesystem::path userDatabasePath(const std::filesystem::path& dataFolder) {
     const std::filesystem::path beside = dataFolder / std::string(media::userDatabaseFileName);
-    if (std::filesystem::exists(beside) || QFileInfo(QString::fromStdString(dataFolder.string())).isWritable())
+    if (std::filesystem::exists(beside) ||
+        QFileInfo(QString::fromStdString(dataFolder.string())).isWritable())
         return beside;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
@@ -68,7 +69,8 @@ void installMediaCalculationDialogs(MainWindow& window) {
         dialogs->apply(dialogs->brine->run(dialogs->output()));
     });
     window.provideCommand(MyWindowText::MediumOils, [dialogs] {
-        if (!dialogs->oil) dialogs->oil = new OilDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        if (!dialogs->oil)
+            dialogs->oil = new OilDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
         dialogs->apply(dialogs->oil->run(dialogs->output()));
     });
     window.provideCommand(MyWindowText::MediumAqueous, [dialogs] {
@@ -78,16 +80,17 @@ void installMediaCalculationDialogs(MainWindow& window) {
     });
     window.provideCommand(MyWindowText::MediumEstimate, [dialogs] {
         if (!dialogs->estimation)
-            dialogs->estimation = new EstimationDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+            dialogs->estimation =
+                new EstimationDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
         dialogs->apply(dialogs->estimation->run(dialogs->output()));
     });
-    window.provideCommand(MyWindowText::MediumUserDatabaseEdit, [dialogs] {
-        dialogs->editor().run(dialogs->window.options().userDatabaseUnits);
-    });
+    window.provideCommand(MyWindowText::MediumUserDatabaseEdit,
+                          [dialogs] { dialogs->editor().run(dialogs->window.options().userDatabaseUnits); });
     window.provideCommand(MyWindowText::MediumUserDatabase, [dialogs] {
         dialogs->editor();  // the records come with the editor
         if (!dialogs->select)
-            dialogs->select = new UserDatabaseDialog(dialogs->window.texts(), dialogs->database, &dialogs->window);
+            dialogs->select =
+                new UserDatabaseDialog(dialogs->window.texts(), dialogs->database, &dialogs->window);
         dialogs->apply(dialogs->select->run(dialogs->window.options().userDatabaseUnits));
     });
 }

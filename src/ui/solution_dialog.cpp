@@ -14,14 +14,19 @@ using F = media::SolutionField;
 
 namespace {
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
 }  // namespace
 
-SolutionDialog::SolutionDialog(const lang::TextCatalogue& texts, const persist::DataFileSet& files, QWidget* parent)
+SolutionDialog::SolutionDialog(const lang::TextCatalogue& texts, const persist::DataFileSet& files,
+                               QWidget* parent)
     : MediaDialog(parent), presenter_(texts), binder_(presenter_.form(), this), messenger_(this, binder_) {
     loadMessage_ = presenter_.load(files);
-    const auto button = [this](F field) { return pushButton(binder_, f(field), [this, field] { press(field); }); };
+    const auto button = [this](F field) {
+        return pushButton(binder_, f(field), [this, field] { press(field); });
+    };
 
     auto* list = new QListWidget;
     list->setMinimumWidth(230);
@@ -80,8 +85,9 @@ SolutionDialog::SolutionDialog(const lang::TextCatalogue& texts, const persist::
     slots->addWidget(outputLabel(binder_, f(F::MixtureDensity)), 9, 1, 1, 2);
     slots->addWidget(captionLabel(binder_, f(F::ViscosityCaption)), 10, 0);
     slots->addWidget(outputLabel(binder_, f(F::MixtureViscosity)), 10, 1, 1, 2);
-    slots->addWidget(pushButton(binder_, f(F::MixtureTakeOver), [this] { finish(presenter_.takeOverMixture()); }), 11,
-                     0, 1, 3);
+    slots->addWidget(
+        pushButton(binder_, f(F::MixtureTakeOver), [this] { finish(presenter_.takeOverMixture()); }), 11, 0,
+        1, 3);
 
     auto* right = new QVBoxLayout;
     right->addWidget(single);
@@ -90,7 +96,8 @@ SolutionDialog::SolutionDialog(const lang::TextCatalogue& texts, const persist::
     columns->addLayout(left);
     columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
+    buttons->addWidget(
+        pushButton(binder_, f(F::Info), [this] { messenger_.show(presenter_.information()); }));
     buttons->addStretch();
     buttons->addWidget(pushButton(binder_, f(F::Close), [this] { reject(); }));
     auto* layout = new QVBoxLayout(this);

@@ -17,7 +17,9 @@ using F = media::UserDatabaseField;
 
 namespace {
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
 // The two state buttons, ids 0 (liquid) and 1 (gaseous).
 QWidget* stateButtons(DialogBinder& binder, QObject* owner) {
@@ -46,7 +48,8 @@ QPlainTextEdit* notesBox() {
 QGridLayout* recordFields(DialogBinder& binder, QObject* owner, bool editable, QPlainTextEdit* notes) {
     auto* grid = new QGridLayout;
     const auto value = [&](F field) -> QWidget* {
-        return editable ? static_cast<QWidget*>(entryField(binder, f(field), 160)) : outputLabel(binder, f(field), 160);
+        return editable ? static_cast<QWidget*>(entryField(binder, f(field), 160))
+                        : outputLabel(binder, f(field), 160);
     };
     int r = 0;
     if (editable) {
@@ -77,17 +80,20 @@ QGridLayout* recordFields(DialogBinder& binder, QObject* owner, bool editable, Q
 
 // ---- Editor ----
 
-UserDatabaseEditDialog::UserDatabaseEditDialog(const lang::TextCatalogue& texts, media::UserDatabase& database,
-                                               QWidget* parent)
+UserDatabaseEditDialog::UserDatabaseEditDialog(const lang::TextCatalogue& texts,
+                                               media::UserDatabase& database, QWidget* parent)
     : MediaDialog(parent),
       presenter_(texts, database),
       binder_(presenter_.form(), this),
       messenger_(this, binder_),
       notes_(notesBox()) {
     loadMessage_ = presenter_.load();
-    const auto button = [this](F field) { return pushButton(binder_, f(field), [this, field] { press(field); }); };
+    const auto button = [this](F field) {
+        return pushButton(binder_, f(field), [this, field] { press(field); });
+    };
     auto* paging = new QHBoxLayout;
-    const std::pair<F, const char*> arrows[] = {{F::Back5, "<<"}, {F::Back1, "<"}, {F::Forward1, ">"}, {F::Forward5, ">>"}};
+    const std::pair<F, const char*> arrows[] = {
+        {F::Back5, "<<"}, {F::Back1, "<"}, {F::Forward1, ">"}, {F::Forward5, ">>"}};
     for (auto [field, arrow] : arrows) {
         auto* step = new QPushButton(arrow);
         step->setFixedWidth(40);
@@ -108,9 +114,8 @@ UserDatabaseEditDialog::UserDatabaseEditDialog(const lang::TextCatalogue& texts,
     layout->addLayout(paging);
     layout->addLayout(actions);
     layout->addLayout(closing);
-    connect(notes_, &QPlainTextEdit::textChanged, this, [this] {
-        presenter_.form().setText(f(F::Notes), notes_->toPlainText().toStdString());
-    });
+    connect(notes_, &QPlainTextEdit::textChanged, this,
+            [this] { presenter_.form().setText(f(F::Notes), notes_->toPlainText().toStdString()); });
 }
 
 void UserDatabaseEditDialog::refresh() {

@@ -33,7 +33,8 @@ class UserDatabaseEditDialog : public MediaDialog {
 class UserDatabaseDialog : public MediaDialog {
     Q_OBJECT
   public:
-    UserDatabaseDialog(const lang::TextCatalogue& texts, const media::UserDatabase& database, QWidget* parent);
+    UserDatabaseDialog(const lang::TextCatalogue& texts, const media::UserDatabase& database,
+                       QWidget* parent);
     std::optional<media::MediumTransfer> run(model::UnitSystem units);
 
   private:

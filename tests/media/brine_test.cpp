@@ -15,9 +15,13 @@ namespace {
 using F = BrineField;
 using testing::englishTexts;
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
-const BrineData& brine(int number) { return brineTable()[static_cast<std::size_t>(number - 1)]; }
+const BrineData& brine(int number) {
+    return brineTable()[static_cast<std::size_t>(number - 1)];
+}
 
 TEST(BrinePolynomial, BrineOneAtItsMeanPointGivesTheLeadingCoefficients) {
     // At x = y = 0 only c0 is left: 1056 kg/m³, 1000·exp(1.453), −21.96 °C.
@@ -34,9 +38,16 @@ struct TableFile {
 };
 
 constexpr TableFile tables[] = {
-    {1, "ethylene_glycol"},     {2, "propylene_glycol"},  {3, "ethanol"},           {4, "methanol"},
-    {5, "glycerol"},            {6, "ammonia"},           {7, "potassium_carbonate"}, {8, "calcium_chloride"},
-    {9, "magnesium_chloride"},  {10, "sodium_chloride"},
+    {1, "ethylene_glycol"},
+    {2, "propylene_glycol"},
+    {3, "ethanol"},
+    {4, "methanol"},
+    {5, "glycerol"},
+    {6, "ammonia"},
+    {7, "potassium_carbonate"},
+    {8, "calcium_chloride"},
+    {9, "magnesium_chloride"},
+    {10, "sodium_chloride"},
 };
 
 // (concentration, temperature) → value of the valid cells of a Melinder grid table.
@@ -61,15 +72,18 @@ TEST(BrinePolynomial, EveryBrineMatchesMelindersTablesAtThreePoints) {
         ASSERT_GT(density.size(), 10u);
         std::vector<std::pair<double, double>> points;
         for (const auto& [key, value] : density)
-            if (key.second <= brine(t.brine).highestTemperature && key.first >= brine(t.brine).lowestConcentration &&
+            if (key.second <= brine(t.brine).highestTemperature &&
+                key.first >= brine(t.brine).lowestConcentration &&
                 key.first <= brine(t.brine).highestConcentration)
                 points.push_back(key);
         ASSERT_GE(points.size(), 3u);
         for (const auto& point : {points.front(), points[points.size() / 2], points.back()}) {
             const auto state = computeBrine(brine(t.brine), point.first, point.second);
             if (!state) continue;  // a cell on the freezing line itself
-            EXPECT_NEAR(state->density / density.at(point), 1, 0.02) << point.first << " % " << point.second << " °C";
-            EXPECT_NEAR(state->viscosity / (viscosity.at(point) * 10), 1, 0.02) << point.first << " % " << point.second;
+            EXPECT_NEAR(state->density / density.at(point), 1, 0.02)
+                << point.first << " % " << point.second << " °C";
+            EXPECT_NEAR(state->viscosity / (viscosity.at(point) * 10), 1, 0.02)
+                << point.first << " % " << point.second;
         }
     }
 }
@@ -77,13 +91,15 @@ TEST(BrinePolynomial, EveryBrineMatchesMelindersTablesAtThreePoints) {
 TEST(BrinePolynomial, FreezingPointsMatchMelindersTables) {
     for (const TableFile& t : tables) {
         SCOPED_TRACE(t.stem);
-        const auto rows = testing::readTable(testing::mediaSource("brines/melinder/" + std::string(t.stem) + "_freezing.tsv"));
+        const auto rows = testing::readTable(
+            testing::mediaSource("brines/melinder/" + std::string(t.stem) + "_freezing.tsv"));
         ASSERT_GE(rows.size(), 4u);
         for (std::size_t r : {std::size_t{1}, rows.size() / 2, rows.size() - 1}) {
             const Real c = std::stold(rows[r][0]);
             const Real published = std::stold(rows[r][1]);
             // 2 % of the freezing depression, at least 0.05 K.
-            EXPECT_NEAR(brineFreezingPoint(brine(t.brine), c, 0), published, std::max(0.02L * std::abs(published), 0.05L))
+            EXPECT_NEAR(brineFreezingPoint(brine(t.brine), c, 0), published,
+                        std::max(0.02L * std::abs(published), 0.05L))
                 << c << " %";
         }
     }
@@ -98,7 +114,8 @@ TEST(BrinePolynomial, RecentredSodiumChlorideEqualsThePublishedFit) {
         if (row[0] != "10" || row[2].find("published") == std::string::npos) continue;
         centre = std::stold(row[3]);
         BrineCoefficients c{};
-        for (int k = 0; k < brineTermCount; ++k) c[static_cast<std::size_t>(k)] = std::stold(row[5 + static_cast<std::size_t>(k)]);
+        for (int k = 0; k < brineTermCount; ++k)
+            c[static_cast<std::size_t>(k)] = std::stold(row[5 + static_cast<std::size_t>(k)]);
         published[row[2].substr(0, row[2].find(' '))] = c;
     }
     ASSERT_EQ(published.size(), 3u);
@@ -136,7 +153,8 @@ TEST_F(BrineDialog, ListShowsTheBrinesInTheDialogsOrderWithWater) {
     EXPECT_EQ(items[0], "Ethylene glycol / Water");
     EXPECT_EQ(items[2], "Methanol / Water");  // position 2 is brine 4
     EXPECT_EQ(items[3], "Ethanol / Water");
-    EXPECT_EQ(presenter.form().output(f(F::RangeTemperature)), "Temperature: Freezing point .. 40 °C (104 °F)");
+    EXPECT_EQ(presenter.form().output(f(F::RangeTemperature)),
+              "Temperature: Freezing point .. 40 °C (104 °F)");
     EXPECT_EQ(presenter.form().output(f(F::RangeConcentration)), "Concentration: 0.0 .. 56.0 %");
 }
 
@@ -157,7 +175,8 @@ TEST_F(BrineDialog, AtOrBelowTheFreezingPointIsRefused) {
     enter("38.1615", "-22");  // the freezing point is −21.96 °C
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].icon, model::MessageIcon::Error);
-    EXPECT_EQ(messages.messages()[0].text, "Temperature <= Freezing point!!\rFreezing point = -22.0 °C (-8.0 °F)");
+    EXPECT_EQ(messages.messages()[0].text,
+              "Temperature <= Freezing point!!\rFreezing point = -22.0 °C (-8.0 °F)");
     EXPECT_EQ(messages.messages()[0].entry, f(F::Temperature));
     EXPECT_FALSE(presenter.takeOver());
 }
@@ -188,7 +207,7 @@ TEST_F(BrineDialog, FreezingPointFollowsTheTemperatureUnitAndUsOutputAddsDecimal
     EXPECT_EQ(presenter.form().caption(f(F::FreezingCaption)), "Freezing point in K:");
     enter("38.1615", "279.4833");
     EXPECT_EQ(presenter.form().output(f(F::FreezingPoint)), "251.2");
-    EXPECT_EQ(presenter.form().output(f(F::Density)), "65.9");      // 1056/16.0184655, one decimal more
+    EXPECT_EQ(presenter.form().output(f(F::Density)), "65.9");     // 1056/16.0184655, one decimal more
     EXPECT_EQ(presenter.form().output(f(F::Viscosity)), "4.276");  // cP, three decimals more
     presenter.edited(F::Concentration);
     EXPECT_FALSE(presenter.takeOver());

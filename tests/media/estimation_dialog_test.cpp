@@ -11,7 +11,9 @@ namespace {
 
 using F = EstimationField;
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
 class EstimationDialog : public ::testing::Test {
   protected:
@@ -69,7 +71,7 @@ TEST_F(EstimationDialog, FileHoldsTheSubstancesWithRefrigerantNumbers) {
 
 struct PublishedState {
     const char* name;
-    const char* pressure;  // bar
+    const char* pressure;     // bar
     const char* temperature;  // °C
     EstimatedPhase phase;
     double density;    // kg/m³

@@ -12,10 +12,16 @@
 // built texts, the built data folder, and the published tables under data/media.
 namespace velmora::testing {
 
-inline const lang::TextCatalogue& englishTexts() { return loadBuiltTexts(lang::Edition::Language::English); }
-inline const lang::TextCatalogue& germanTexts() { return loadBuiltTexts(lang::Edition::Language::German); }
+inline const lang::TextCatalogue& englishTexts() {
+    return loadBuiltTexts(lang::Edition::Language::English);
+}
+inline const lang::TextCatalogue& germanTexts() {
+    return loadBuiltTexts(lang::Edition::Language::German);
+}
 
-inline persist::DataFileSet builtData() { return persist::DataFileSet(VELMORA_DATA_DIR); }
+inline persist::DataFileSet builtData() {
+    return persist::DataFileSet(VELMORA_DATA_DIR);
+}
 
 inline std::filesystem::path mediaSource(const std::string& relative) {
     return std::filesystem::path(VELMORA_SOURCE_DIR) / "data" / "media" / relative;

@@ -36,21 +36,27 @@ TEST(OilFile, EveryOilReproducesItsDataSheetWithinThreePercent) {
     std::map<std::string, std::pair<double, double>> largest;  // density, viscosity
     for (const auto& row : testing::readTable(testing::mediaSource("oils/oil_points.tsv"))) {
         if (row[0] == "name") continue;
-        const auto oil = std::find_if(oils.begin(), oils.end(), [&](const OilRecord& o) { return o.name == row[0]; });
+        const auto oil =
+            std::find_if(oils.begin(), oils.end(), [&](const OilRecord& o) { return o.name == row[0]; });
         ASSERT_NE(oil, oils.end()) << row[0];
         const auto state = computeOil(*oil, std::stold(row[3]) + 273.15L);
         ASSERT_TRUE(state);
         auto& worst = largest[row[0]];
-        if (row[4] != "-") worst.first = std::max(worst.first, std::abs(static_cast<double>(state->density) / std::stod(row[4]) - 1));
+        if (row[4] != "-")
+            worst.first =
+                std::max(worst.first, std::abs(static_cast<double>(state->density) / std::stod(row[4]) - 1));
         const double t = std::stod(row[3]);
         if (row[5] != "-" && t >= spans[row[0]].first && t <= spans[row[0]].second) {
             ASSERT_TRUE(state->viscosity);
-            worst.second = std::max(worst.second, std::abs(static_cast<double>(*state->viscosity) / (std::stod(row[5]) * 1000) - 1));
+            worst.second =
+                std::max(worst.second,
+                         std::abs(static_cast<double>(*state->viscosity) / (std::stod(row[5]) * 1000) - 1));
         }
     }
     EXPECT_EQ(largest.size(), oils.size());
     for (const auto& [name, worst] : largest) {
-        std::cout << "  " << name << ": density " << 100 * worst.first << " %, viscosity " << 100 * worst.second << " %\n";
+        std::cout << "  " << name << ": density " << 100 * worst.first << " %, viscosity "
+                  << 100 * worst.second << " %\n";
         EXPECT_LE(worst.first, fitBound) << name;
         EXPECT_LE(worst.second, fitBound) << name;
     }
@@ -59,7 +65,8 @@ TEST(OilFile, EveryOilReproducesItsDataSheetWithinThreePercent) {
 TEST(OilFile, PublishedTherminol66ValuesAreMet) {
     // Therminol 66 data sheet: ρ 1021.5 / 955.0 / 885.1 / 808.5 kg/m³ at 0 / 100 / 200 / 300 °C.
     const std::vector<OilRecord> oils = loadOils(testing::builtData());
-    const auto oil = std::find_if(oils.begin(), oils.end(), [](const OilRecord& o) { return o.name == "Therminol 66"; });
+    const auto oil =
+        std::find_if(oils.begin(), oils.end(), [](const OilRecord& o) { return o.name == "Therminol 66"; });
     ASSERT_NE(oil, oils.end());
     for (auto [t, rho] : {std::pair{0, 1021.5}, {100, 955.0}, {200, 885.1}, {300, 808.5}})
         EXPECT_NEAR(computeOil(*oil, t + 273.15L)->density, rho, 0.005 * rho) << t;
@@ -90,7 +97,8 @@ TEST_F(OilDialog, TemperatureIsRoundedToWholeDegreesAndLimitedTo300) {
     EXPECT_EQ(presenter.result()->temperature, 300);
     calculate("300.5");
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "The temperature lies above 300 °C, above the range of the oil data.");
+    EXPECT_EQ(messages.messages()[0].text,
+              "The temperature lies above 300 °C, above the range of the oil data.");
     EXPECT_EQ(output(OilField::Density), "");
     EXPECT_FALSE(presenter.takeOver());
     calculate("-0.6");
@@ -100,12 +108,14 @@ TEST_F(OilDialog, TemperatureIsRoundedToWholeDegreesAndLimitedTo300) {
 TEST_F(OilDialog, ViscosityFromTheLawTimesDensityAndTransfer) {
     calculate("100");
     // ρ = 900 − 60 = 840; ν = exp(−2 + 800/200) = e² mm²/s; η = ν·ρ.
-    EXPECT_EQ(output(OilField::Viscosity), std::to_string(static_cast<long long>(std::round(std::exp(2.0) * 840))));
+    EXPECT_EQ(output(OilField::Viscosity),
+              std::to_string(static_cast<long long>(std::round(std::exp(2.0) * 840))));
     const auto transfer = presenter.takeOver();
     ASSERT_TRUE(transfer);
     EXPECT_EQ(*transfer->mediumText, "Test oil (100 °C)");
     EXPECT_EQ(transfer->state, model::MediumState::Liquid);
-    EXPECT_EQ(presenter.form().output(static_cast<int>(OilField::Description)), "Synthetic heat-transfer oil");
+    EXPECT_EQ(presenter.form().output(static_cast<int>(OilField::Description)),
+              "Synthetic heat-transfer oil");
 }
 
 TEST_F(OilDialog, AnOilWithoutViscosityLawShowsTheMissingValue) {
@@ -146,12 +156,16 @@ TEST(SolutionFile, EverySoluteReproducesLaliberteWithinThreePercent) {
         const Real waterEta = waterViscosity(kelvin, water);
         auto& worst = largest[row[0]];
         // The model's ratio to water, applied to the program's water.
-        worst.first = std::max(worst.first, std::abs(static_cast<double>(state->density / (water * std::stold(row[3]))) - 1));
-        worst.second = std::max(worst.second, std::abs(static_cast<double>(state->viscosity / (waterEta * std::stold(row[5]))) - 1));
+        worst.first = std::max(
+            worst.first, std::abs(static_cast<double>(state->density / (water * std::stold(row[3]))) - 1));
+        worst.second =
+            std::max(worst.second,
+                     std::abs(static_cast<double>(state->viscosity / (waterEta * std::stold(row[5]))) - 1));
     }
     EXPECT_EQ(largest.size(), solutes.size());
     for (const auto& [name, worst] : largest) {
-        std::cout << "  " << name << ": density " << 100 * worst.first << " %, viscosity " << 100 * worst.second << " %\n";
+        std::cout << "  " << name << ": density " << 100 * worst.first << " %, viscosity "
+                  << 100 * worst.second << " %\n";
         EXPECT_LE(worst.first, fitBound) << name;
         EXPECT_LE(worst.second, fitBound) << name;
     }
@@ -161,7 +175,8 @@ TEST(SolutionFile, SodiumChlorideMeetsHandbookValues) {
     // CRC Handbook (concentrative properties of aqueous solutions), NaCl 10 % at 20 °C:
     // ρ = 1.0707 g/cm³, η = 1.193 mPa·s.
     const std::vector<SoluteRecord> solutes = loadSolutes(testing::builtData());
-    const auto nacl = std::find_if(solutes.begin(), solutes.end(), [](const SoluteRecord& s) { return s.name == "Sodium Chloride"; });
+    const auto nacl = std::find_if(solutes.begin(), solutes.end(),
+                                   [](const SoluteRecord& s) { return s.name == "Sodium Chloride"; });
     ASSERT_NE(nacl, solutes.end());
     const auto state = computeSolution(*nacl, 10, 293.15L);
     EXPECT_NEAR(state->density, 1070.7, 0.005 * 1070.7);
@@ -172,7 +187,8 @@ class SolutionDialog : public ::testing::Test {
   protected:
     using F = SolutionField;
     SolutionDialog() {
-        presenter.setSolutes({{"Salt A", "A", {3000, 500, 400}, {60, 40, -1}}, {"Salt B", "B", {2000, 300, 200}, {80, 20, 2}}});
+        presenter.setSolutes({{"Salt A", "A", {3000, 500, 400}, {60, 40, -1}},
+                              {"Salt B", "B", {2000, 300, 200}, {80, 20, 2}}});
         presenter.show({model::UnitSystem::Metric, false});
     }
     int f(F field) const { return static_cast<int>(field); }
@@ -188,7 +204,8 @@ class SolutionDialog : public ::testing::Test {
     }
     void mixture(const char* t, std::vector<const char*> concentrations) {
         for (int n = 0; n < static_cast<int>(concentrations.size()); ++n)
-            presenter.form().setText(f(solutionSlotConcentration(n)), concentrations[static_cast<std::size_t>(n)]);
+            presenter.form().setText(f(solutionSlotConcentration(n)),
+                                     concentrations[static_cast<std::size_t>(n)]);
         presenter.form().setText(f(F::MixtureTemperature), t);
         presenter.pressed(F::MixtureCalculate, messages);
     }

@@ -16,7 +16,9 @@ namespace {
 
 using F = UserDatabaseField;
 
-int f(F field) { return static_cast<int>(field); }
+int f(F field) {
+    return static_cast<int>(field);
+}
 
 UserRecord record(const std::string& name, bool liquid = true, std::string density = "998,2") {
     UserEntries entries{name, liquid, {"20", "1013", std::move(density), "1002", "line one\nline two"}};
@@ -31,12 +33,18 @@ std::string fileContent(const std::filesystem::path& path) {
 TEST(UserDatabaseFile, RecordLayoutAtTheFixedOffsets) {
     const UserRecord r = record("Öl");
     ASSERT_EQ(r.bytes().size(), 1537u);
-    EXPECT_EQ(r.bytes()[0], 2);          // length byte
-    EXPECT_EQ(r.bytes()[1], '\xD6');     // "Ö" in Windows-1252
-    EXPECT_EQ(r.bytes()[256], 1);        // liquid
-    EXPECT_EQ(r.bytes().substr(257, 3), std::string("\x02" "20", 3));
-    EXPECT_EQ(r.bytes().substr(769, 6), std::string("\x05" "998,2", 6));
-    EXPECT_EQ(r.bytes().substr(1281, 19), std::string("\x12" "line one\r\nline two", 19));
+    EXPECT_EQ(r.bytes()[0], 2);       // length byte
+    EXPECT_EQ(r.bytes()[1], '\xD6');  // "Ö" in Windows-1252
+    EXPECT_EQ(r.bytes()[256], 1);     // liquid
+    EXPECT_EQ(r.bytes().substr(257, 3), std::string("\x02"
+                                                    "20",
+                                                    3));
+    EXPECT_EQ(r.bytes().substr(769, 6), std::string("\x05"
+                                                    "998,2",
+                                                    6));
+    EXPECT_EQ(r.bytes().substr(1281, 19), std::string("\x12"
+                                                      "line one\r\nline two",
+                                                      19));
     EXPECT_EQ(r.text(UserText::Notes), "line one\nline two");
     EXPECT_EQ(r.bytes()[1300], '\0');
 }
@@ -56,7 +64,8 @@ TEST(UserDatabaseFile, RecordsRoundTripByteForByteIncludingBytesAfterTheTexts) {
 
 TEST(UserDatabaseFile, ACutFileKeepsItsCompleteRecordsAndAnEmptyFileIsAnEmptyList) {
     const std::string content = writeUserRecords(std::vector{record("A"), record("B")});
-    for (std::size_t size : {std::size_t{0}, std::size_t{1536}, std::size_t{1537}, std::size_t{2000}, content.size() - 1})
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1536}, std::size_t{1537}, std::size_t{2000}, content.size() - 1})
         EXPECT_EQ(readUserRecords(content.substr(0, size)).size(), size / 1537) << size;
     const testing::TempFolder folder;
     EXPECT_TRUE(loadUserDatabase(folder.path() / "USER.DAT").empty());  // no file yet

@@ -73,14 +73,16 @@ void photograph(QWidget* dialog, const QString& name) {
     }
 }
 
-QString languageTag(testing::Language language) { return language == testing::Language::German ? "de" : "en"; }
+QString languageTag(testing::Language language) {
+    return language == testing::Language::German ? "de" : "en";
+}
 
 }  // namespace
 
 class MediaCalculationDialogsTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() { QVERIFY(folder_.isValid()); }
 
     void brineTransfersDensityAndViscosity_data() { languages(); }
@@ -197,13 +199,15 @@ private Q_SLOTS:
         QCOMPARE(window.form().text(FormField::Density), std::string("998,2"));
     }
 
-private:
+  private:
     static void languages() {
         QTest::addColumn<testing::Language>("language");
         QTest::newRow("English") << testing::Language::English;
         QTest::newRow("German") << testing::Language::German;
     }
-    static QString calculateText(testing::Language l) { return l == testing::Language::German ? "Berechnen" : "Calculate"; }
+    static QString calculateText(testing::Language l) {
+        return l == testing::Language::German ? "Berechnen" : "Calculate";
+    }
     static QString transferText(testing::Language l) {
         return l == testing::Language::German ? "Daten übernehmen" : "Transfer data";
     }
