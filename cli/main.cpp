@@ -10,6 +10,7 @@
 #include "persist/data_file_error.h"
 #include "persist/text_catalogue_loader.h"
 #include "calc_command.h"
+#include "curve_command.h"
 #include "props_commands.h"
 #include "props_dialog_commands.h"
 #include "tool_commands.h"
@@ -21,6 +22,8 @@ using namespace velmora;
 constexpr const char* usage =
     "usage: velmora-cli calc PIPELINE.json [--edition=D|E|F|H] [--project=OUT.vla]\n"
     "       velmora-cli show PROJECT.vla [--edition=D|E|F|H]\n"
+    "       velmora-cli curve PIPELINE.json --from=A --to=B [--unit=U] [--points=N] [--pump=FILE]\n"
+    "                         [--svg=OUT] [--png=OUT] [--pdf=OUT]   (velmora-cli curve --help)\n"
     "       velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
     "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
     "                         | brine N C T | oil NAME T | solution NAME W T | estimate NAME P T\n"
@@ -127,6 +130,8 @@ int main(int argc, char** argv) {
     if (args[0] == "calc") return cli::runCalc(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "show") return cli::runShow(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "tool") return cli::runTool(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
+    if (args[0] == "curve")
+        return cli::runCurve(withoutProgramOptions(rest), *texts, programFolder(argv[0]), std::cout, std::cerr);
     std::cerr << "error: unknown command '" << args[0] << "'\n" << usage;
     return 2;
 }

@@ -3,10 +3,10 @@
 # installs only what is missing.
 VELMORA_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  xvfb xauth imagemagick fonts-dejavu-core locales-all
+  xvfb xauth imagemagick fonts-dejavu-core locales-all poppler-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev
   python3-fluids
 )

@@ -60,6 +60,7 @@ public:
 
     // Where the settings live; restored on first show, saved on closing.
     void setSettingsStore(persist::SettingsStore* store) { store_ = store; }
+    persist::SettingsStore* settingsStore() const { return store_; }
 
     // Restores options, window places, the form and the recent list from the store (first show).
     void restoreSettings(persist::SettingsStore& store);

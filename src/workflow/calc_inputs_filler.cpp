@@ -45,6 +45,13 @@ class InputsFill {
         return result_;
     }
 
+    // Stage 2 alone, without the tee's branch flow.
+    bool runMedium() {
+        takeChoices();
+        skipBranchFlow_ = true;
+        return readMedium();
+    }
+
   private:
     // ---- helpers ---------------------------------------------------------------------------------
 
@@ -164,7 +171,7 @@ class InputsFill {
         }
 
         std::optional<Real> branchFlow;
-        if (row_.branchFlow && !options_.pumpDesignOpen) {
+        if (row_.branchFlow && !options_.pumpDesignOpen && !skipBranchFlow_) {
             branchFlow = model::readNumber(form_.text(FormField::BranchFlow));
             // A branch carries part of the main flow: no flow, or a flow against the main flow, is
             // no tee the correlations describe.
@@ -265,6 +272,7 @@ class InputsFill {
     const FillOptions& options_;
     const model::KindDescription& row_;
     FillResult result_;
+    bool skipBranchFlow_ = false;
 };
 
 }  // namespace
@@ -272,6 +280,11 @@ class InputsFill {
 FillResult fillCalcInputs(const MainForm& form, Messenger& messenger, model::CalcInputs& inputs,
                           const FillOptions& options) {
     return InputsFill(form, messenger, inputs, options).run();
+}
+
+bool fillMediumInputs(const MainForm& form, Messenger& messenger, model::CalcInputs& inputs) {
+    const FillOptions options;
+    return InputsFill(form, messenger, inputs, options).runMedium();
 }
 
 }  // namespace velmora::workflow

@@ -31,4 +31,9 @@ struct FillResult {
 FillResult fillCalcInputs(const MainForm& form, Messenger& messenger, model::CalcInputs& inputs,
                           const FillOptions& options = {});
 
+// Stage 2 alone, for a tool that takes the main form's medium: state, name, flow, density and
+// viscosity with their conversions, and the gas data; the tee's branch flow is not read. An
+// entry that is not a number, or a refusal of the stage, shows its message and gives false.
+bool fillMediumInputs(const MainForm& form, Messenger& messenger, model::CalcInputs& inputs);
+
 }  // namespace velmora::workflow
