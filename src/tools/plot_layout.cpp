@@ -77,7 +77,7 @@ std::vector<std::vector<CanvasPoint>> clipped(const std::vector<CanvasPoint>& po
 }  // namespace
 
 Real estimatedTextWidth(std::string_view text, Real size) {
-    return static_cast<Real>(characterCount(text)) * size * 0.56L;
+    return static_cast<Real>(characterCount(text)) * size * 0.6L;
 }
 
 CanvasPoint toCanvas(const CurvePlot& plot, const RectItem& area, PlotPoint value) {
@@ -140,7 +140,7 @@ PlotLayout layoutCurvePlot(const CurvePlot& plot, Real width, Real height, const
     const Real left = std::max(baseLeftMargin(plot.y.decimals) * f / kBaseFont, labelWidth + 0.5L * f + pad);
     const Real lastLabel = plot.xLabels.empty() ? 0 : estimatedTextWidth(plot.xLabels.back(), f);
     const Real right = std::max(20 * f / kBaseFont, lastLabel / 2 + pad / 2);
-    const Real top = y + 2.0L * f;
+    const Real top = y + 2.6L * f;
     const Real footerHeight = plot.footer.empty() ? 0 : static_cast<Real>(plot.footer.size()) * lineHeight + 0.3L * f;
     const Real bottom = height - (2.9L * f + footerHeight + pad);
     RectItem area{left, top, std::max<Real>(width - left - right, 10), std::max<Real>(bottom - top, 10),

@@ -81,7 +81,7 @@ struct PlotLayout {
 };
 
 // The width a text takes at a font size, estimated from the character count (digits and Latin
-// letters of a proportional sans-serif font average just over half the size); used for margins.
+// letters of a proportional sans-serif font take about 0.6 of the size); used for margins.
 Real estimatedTextWidth(std::string_view text, Real size);
 
 // The diagram on a canvas of `width` × `height`: the title (printout), the medium lines, the y-axis

@@ -1,6 +1,7 @@
 #include "ui/curve_export.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -40,7 +41,13 @@ tools::PlotStyle screenPlotStyle(const QString& fontFamily) {
 
 bool writePicture(const tools::CurvePlot& plot, const QString& fileName, PictureFormat format, int width, int height,
                   const tools::PlotStyle& style) {
-    const tools::PlotLayout layout = tools::layoutCurvePlot(plot, width, height, style);
+    tools::PlotLayout layout = tools::layoutCurvePlot(plot, width, height, style);
+    return writeLayout(layout, fileName, format);
+}
+
+bool writeLayout(const tools::PlotLayout& layout, const QString& fileName, PictureFormat format) {
+    const int width = static_cast<int>(std::lround(static_cast<double>(layout.width)));
+    const int height = static_cast<int>(std::lround(static_cast<double>(layout.height)));
     switch (format) {
         case PictureFormat::Svg: {
             QSvgGenerator svg;
@@ -48,7 +55,6 @@ bool writePicture(const tools::CurvePlot& plot, const QString& fileName, Picture
             svg.setResolution(kScreenDpi);
             svg.setSize(QSize(width, height));
             svg.setViewBox(QRect(0, 0, width, height));
-            svg.setTitle(QString::fromStdString(plot.yTitle));
             if (!paintOn(svg, layout, 1.0)) return false;
             return QFileInfo(fileName).size() > 0;
         }

@@ -22,5 +22,7 @@ tools::PlotStyle screenPlotStyle(const QString& fontFamily);
 // that many pixels. False when the file cannot be written.
 bool writePicture(const tools::CurvePlot& plot, const QString& fileName, PictureFormat format, int width, int height,
                   const tools::PlotStyle& style);
+// The same for a layout made already (velmora-render paints the layouts of velmora-cli).
+bool writeLayout(const tools::PlotLayout& layout, const QString& fileName, PictureFormat format);
 
 }  // namespace velmora::ui

@@ -64,6 +64,8 @@ void QtPlotCanvas::disc(const tools::DiscItem& item) {
 void QtPlotCanvas::text(const tools::TextItem& item) {
     // A font of `size` layout units: points for the device's resolution, before the painter's scale.
     QFont font(family_);
+    // No ligatures: "fl" stays two letters, so a reader searching a PDF for "flow" finds it.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     const int dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
     font.setPointSizeF(static_cast<double>(item.size) * 72.0 / (dpi > 0 ? dpi : 96));
     painter_.setFont(font);

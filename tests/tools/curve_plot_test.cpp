@@ -8,6 +8,7 @@
 #include "tools/curve_copy_text.h"
 #include "tools/curve_plot.h"
 #include "tools/plot_layout.h"
+#include "tools/plot_svg_reader.h"
 #include "tools/svg_canvas.h"
 
 namespace velmora::tools {
@@ -231,6 +232,47 @@ TEST(SvgCanvasTest, EscapesMarkup) {
     medium.name = "Oil <A&B> \"x\"";
     const std::string svg = plotSvg(layoutCurvePlot(buildCurvePlot(quadraticCurve(), medium, englishWords()), 400, 300, {}));
     EXPECT_NE(svg.find("Oil &lt;A&amp;B&gt; &quot;x&quot;, liquid"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::tools
+
+namespace velmora::tools {
+namespace {
+
+TEST(PlotSvgReader, ReadsBackWhatTheCanvasWrote) {
+    const PumpCurve pump({{0, 3}, {10, 2}, {20, 0}}, HeadUnit::Metre, 10000 / 9.81L, model::UnitSystem::Metric);
+    CurveMedium medium = water();
+    medium.name = "Brine <30 %> & more";
+    const CurvePlot plot = buildCurvePlot(quadraticCurve(), medium, englishWords(), {&pump, OperatingPoint{8, 0.128L, 2.2L}});
+    PlotStyle style;
+    style.fontFamily = "DejaVu Sans";
+    const PlotLayout layout = layoutCurvePlot(plot, 900, 600, style);
+    const auto read = readPlotSvg(plotSvg(layout));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->width, 900);
+    EXPECT_EQ(read->height, 600);
+    EXPECT_EQ(read->fontFamily, "DejaVu Sans");
+    ASSERT_EQ(read->items.size(), layout.items.size());
+    for (std::size_t i = 0; i < layout.items.size(); ++i) {
+        ASSERT_EQ(read->items[i].index(), layout.items[i].index()) << i;
+        if (const auto* t = std::get_if<TextItem>(&layout.items[i])) {
+            const auto& r = std::get<TextItem>(read->items[i]);
+            EXPECT_EQ(r.text, t->text);
+            EXPECT_EQ(r.anchor, t->anchor);
+            EXPECT_NEAR(r.at.x, t->at.x, 0.006L);
+        }
+        if (const auto* p = std::get_if<PolylineItem>(&layout.items[i])) {
+            const auto& r = std::get<PolylineItem>(read->items[i]);
+            ASSERT_EQ(r.points.size(), p->points.size());
+            EXPECT_EQ(r.pen.colour, p->pen.colour);
+            EXPECT_NEAR(r.points.back().y, p->points.back().y, 0.006L);
+        }
+        if (const auto* l = std::get_if<LineItem>(&layout.items[i])) {
+            EXPECT_EQ(std::get<LineItem>(read->items[i]).pen.dashed, l->pen.dashed);
+        }
+    }
+    EXPECT_FALSE(readPlotSvg("<html>no picture</html>"));
 }
 
 }  // namespace

@@ -216,11 +216,16 @@ TEST(SystemCurveRun, ElementThatCannotBeComputedNamesColumnAndFlow) {
                            .text = lead + where};
     };
 
-    // A diameter of 0 in column 2: the engine fails at the first flow.
+    // A diameter of 0 in column 2: the engine fails at the first flow. The form keeps its kind
+    // and entries, as after every run.
+    bench.form.setUpKind({4, 1});
+    const MainForm before = bench.form;
     bench.table.setCell(2, row::slot1, "Diameter D in mm: 0");
     bench.messenger.clear();
     EXPECT_FALSE(runSystemCurve(bench.table, bench.form, {1, 10, 0, 10}, bench.messenger));
     testing::expectMessages(bench.messenger, {failure("Column 2, Volume flow 1.000 m³/h")});
+    EXPECT_EQ(bench.form.kind(), before.kind());
+    EXPECT_EQ(bench.form.text(FormField::Slot1), before.text(FormField::Slot1));
 
     // An element name of no kind: the column is not computed as some other element.
     bench.table.setCell(2, row::slot1, bench.cell(1, row::slot1));
