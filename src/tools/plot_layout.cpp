@@ -132,7 +132,7 @@ PlotLayout layoutCurvePlot(const CurvePlot& plot, Real width, Real height, const
                                      {kind == 0 ? kSystemRed : kPumpBlue, std::max<Real>(style.curveWidth, 1.5L * style.lineWidth), false}});
         text(legendX + 2.4L * f, legendY, label);
     }
-    y = std::max(y, legendY);
+    y = std::max(y, legendY) + 0.7L * f;  // a gap between the medium and the axis title
 
     // The frame.
     Real labelWidth = 0;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
@@ -43,6 +44,7 @@ QString plotText(const lang::TextCatalogue& texts, CurvePlotText text) {
 bool askPictureSize(QWidget* parent, const lang::TextCatalogue& texts, int& width, int& height) {
     QDialog dialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(plotText(texts, CurvePlotText::SizeTitle));
+    dialog.setMinimumWidth(300);
     auto* form = new QFormLayout(&dialog);
     auto* w = new QSpinBox;
     auto* h = new QSpinBox;
@@ -130,11 +132,6 @@ CurvePlotWindow::CurvePlotWindow(Presenter& presenter, QString fontFamily, QWidg
     binder_->bindOutput(Presenter::DensityNote, note);
     pumpLayout->addWidget(note);
 
-    auto* statement = new QLabel;
-    statement->setWordWrap(true);
-    statement->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    binder_->bindOutput(Presenter::Statement, statement);
-
     auto* buttons = new QHBoxLayout;
     QPushButton* ok = button(Presenter::Ok, [this] { accept(); });
     ok->setDefault(true);
@@ -149,7 +146,6 @@ CurvePlotWindow::CurvePlotWindow(Presenter& presenter, QString fontFamily, QWidg
     body->addWidget(pump);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addWidget(statement);
     layout->addLayout(buttons);
 
     connect(binder_, &DialogBinder::chosen, this, [this](int field) {
@@ -168,6 +164,13 @@ void CurvePlotWindow::showEvent(QShowEvent* event) {
     setWindowTitle(qs(presenter_.title()));
     presenter_.shown();
     refresh();
+    if (!sized_) {
+        // A diagram is read better large: most of the screen at the first opening, then the
+        // size the user leaves it at.
+        sized_ = true;
+        const QRect area = screen()->availableGeometry();
+        resize(std::min(1180, area.width() * 9 / 10), std::min(760, area.height() * 9 / 10));
+    }
     ModalDialog::showEvent(event);
 }
 

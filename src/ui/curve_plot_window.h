@@ -13,8 +13,9 @@ namespace velmora::ui {
 class CurvePlotView;
 class DialogBinder;
 
-// The plot window (TKurve): the medium lines and the diagram, the pump curve's points beside it,
-// the operating point below, and the buttons to close, print, copy the values and save the diagram.
+// The plot window (TKurve): the diagram with the medium lines above it and the operating point
+// below it, the pump curve's points beside it, and the buttons to close, print, copy the values
+// and save the diagram.
 class CurvePlotWindow : public ModalDialog {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ private:
     QString printTitle_;
     int pictureWidth_ = 1200;
     int pictureHeight_ = 800;
+    bool sized_ = false;
     DialogBinder* binder_;
     CurvePlotView* view_;
 };

@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QWidget>
 
 #include "tools/plot_layout.h"
 #include "ui/qt_plot_canvas.h"
@@ -49,6 +50,7 @@ void printCurve(QWidget* parent, const tools::CurvePlot& plot, const QString& ti
     preparePrinter(printer, title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(title);
+    if (parent) preview.resize(parent->window()->size());
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         printCurveOn(*target, plot, title, fontFamily);
     });

@@ -107,8 +107,10 @@ class SystemCurveTest : public QObject {
                 typeInto(entries[2 * r + 1], rows[r][1]);
             }
             QTest::mouseClick(buttonCaptioned(plot, "&Draw pump curve"), Qt::LeftButton);
-            for (QLabel* label : plot->findChildren<QLabel*>())
-                if (label->text().startsWith("Operating point")) statement = label->text();
+            // The operating point is stated below the diagram, as the view paints it.
+            for (const tools::PlotItem& item : plot->view()->currentLayout().items)
+                if (const auto* text = std::get_if<tools::TextItem>(&item); text && text->text.starts_with("Operating point"))
+                    statement = QString::fromStdString(text->text);
             plot->saveDiagram(svgPath, 900, 600);
             plot->saveDiagram(pdfPath, 900, 600);
             plot->saveDiagram(pngPath, 640, 480);
