@@ -1,5 +1,5 @@
 # The installed layout and the Debian package.
-#   bin/velmora, bin/velmora-cli
+#   bin/velmora, bin/velmora-cli, bin/velmora-render
 #   share/velmora/           every built data file (the program finds it as ../share/velmora)
 #   share/doc/velmora/       the user guide, the PIPELINE.json reference, the data sources
 #   share/applications, share/icons/hicolor, share/mime/packages, share/metainfo, share/man/man1
@@ -10,6 +10,10 @@ set(VELMORA_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 install(TARGETS velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET velmora)
   install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+# velmora-cli's picture helper (PNG and PDF of the system curve), beside velmora-cli.
+if(TARGET velmora-render)
+  install(TARGETS velmora-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
 get_property(velmora_data GLOBAL PROPERTY VELMORA_INSTALLED_DATA)

@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/velmora bin/velmora-cli share/applications/velmora.desktop \
+for file in bin/velmora bin/velmora-cli bin/velmora-render share/applications/velmora.desktop \
             share/mime/packages/velmora.xml share/metainfo/app.velmora.Velmora.metainfo.xml \
             share/icons/hicolor/scalable/apps/velmora.svg share/icons/hicolor/48x48/apps/velmora.png \
             share/icons/hicolor/256x256/mimetypes/application-x-velmora-project.png \
@@ -32,6 +32,10 @@ export HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/.config"
 grep -q "suction pipe DN 100" table.txt || fail "calc printed no table: $(head -c 300 table.txt)"
 "$prefix/bin/velmora-cli" props water 5 20 > water.txt || fail "installed velmora-cli props failed"
 grep -q "^density: 998\." water.txt || fail "props water gave $(cat water.txt)"
+# The system curve with a PDF through the installed picture helper.
+"$prefix/bin/velmora-cli" curve pump_suction_water.json --from=0 --to=60 --pdf=curve.pdf > curve.txt \
+  || fail "installed velmora-cli curve failed"
+head -c 4 curve.pdf | grep -q "%PDF" || fail "curve wrote no PDF"
 
 # The desktop program starts and keeps running (timeout ends it after a second: status 124).
 status=0
@@ -45,7 +49,7 @@ xmllint --noout "$prefix/share/mime/packages/velmora.xml" 2>/dev/null || [ ! -x 
 
 # Nothing installed refers to the build folder: no run path, no path in the programs (debug
 # information aside) or in the data files.
-for program in velmora velmora-cli; do
+for program in velmora velmora-cli velmora-render; do
   if readelf -d "$prefix/bin/$program" | grep -E "RPATH|RUNPATH" | grep -q "$build"; then
     fail "$program has a run path into the build folder"
   fi
