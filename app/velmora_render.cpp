@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QByteArray svg = input.readAll();
-    const auto layout = velmora::tools::readPlotSvg(std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
+    const auto layout =
+        velmora::tools::readPlotSvg(std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
     if (!layout) {
         std::fprintf(stderr, "velmora-render: %s is no diagram of velmora-cli\n", qPrintable(args[1]));
         return 1;

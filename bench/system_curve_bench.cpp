@@ -59,7 +59,8 @@ struct Pipeline {
         for (int i = 0; i < count; ++i) {
             const Element& e = elements[static_cast<std::size_t>(i) % elements.size()];
             form.setUpKind(e.kind);
-            for (std::size_t s = 0; s < e.slots.size(); ++s) form.setText(workflow::slotField(static_cast<int>(s) + 1), e.slots[s]);
+            for (std::size_t s = 0; s < e.slots.size(); ++s)
+                form.setText(workflow::slotField(static_cast<int>(s) + 1), e.slots[s]);
             form.setText(FormField::Roughness, "0.05");
             if (*e.branchFlow) form.setText(FormField::BranchFlow, e.branchFlow);
             workflow::runCalculation(form, context);

@@ -38,7 +38,8 @@ struct CurveArguments {
     std::map<std::string, std::string> options;  // by name without "--"
 };
 
-constexpr const char* kOptions[] = {"from", "to", "unit", "points", "pump", "head-unit", "size", "svg", "png", "pdf"};
+constexpr const char* kOptions[] = {"from",      "to",   "unit", "points", "pump",
+                                    "head-unit", "size", "svg",  "png",    "pdf"};
 
 std::optional<CurveArguments> curveArguments(const std::vector<std::string>& args, std::ostream& err) {
     CurveArguments parsed;
@@ -94,8 +95,8 @@ std::optional<std::pair<int, int>> pictureSize(const std::string& text, std::ost
             const int width = std::stoi(text.substr(0, x), &used);
             const bool wholeWidth = used == x;
             const int height = std::stoi(text.substr(x + 1), &used);
-            if (wholeWidth && used == text.size() - x - 1 && width >= 100 && height >= 100 && width <= 20000 &&
-                height <= 20000)
+            if (wholeWidth && used == text.size() - x - 1 && width >= 100 && height >= 100 &&
+                width <= 20000 && height <= 20000)
                 return std::pair{width, height};
         }
     } catch (const std::exception&) {

@@ -18,7 +18,8 @@ namespace {
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::string& suffix) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-curve-XXXXXX").string() + suffix;
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velmora-curve-XXXXXX").string() + suffix;
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         const int fd = mkstemps(name.data(), static_cast<int>(suffix.size()));

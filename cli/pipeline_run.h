@@ -22,7 +22,7 @@ std::optional<PipelineDescription> loadPipeline(const std::string& path, const l
 // For each element in order: the entries typed into `form`, then Calculate. The table takes the
 // description's units and decimals; every message goes to `messenger`. Returns how many elements
 // were refused (gave no column). The form keeps the last entries, as the main window would.
-int calculatePipeline(const PipelineDescription& pipeline, workflow::MainForm& form, workflow::ResultsTable& table,
-                      workflow::Messenger& messenger);
+int calculatePipeline(const PipelineDescription& pipeline, workflow::MainForm& form,
+                      workflow::ResultsTable& table, workflow::Messenger& messenger);
 
 }  // namespace velmora::cli

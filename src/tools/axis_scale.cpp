@@ -31,7 +31,9 @@ Real niceValue(long long m) {
     }
 }
 
-Real powerOfTen(int j) { return std::pow(10.0L, static_cast<Real>(j)); }
+Real powerOfTen(int j) {
+    return std::pow(10.0L, static_cast<Real>(j));
+}
 
 std::string withComma(std::string text, bool decimalComma) {
     return decimalComma ? model::replaceChar(text, '.', ',') : text;
@@ -41,8 +43,8 @@ std::string withComma(std::string text, bool decimalComma) {
 std::string scientific(Real value, int decimals) {
     // to_chars ignores the C locale, so the point stays a point whatever the desktop sets.
     std::array<char, 64> buffer;
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, decimals);
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::scientific, decimals);
     std::string text(buffer.data(), ec == std::errc{} ? end : buffer.data());
     const auto e = text.find('e');
     if (e != std::string::npos) text[e] = 'E';

@@ -11,7 +11,8 @@ std::string curveCopyText(const CurvePlot& plot, const SystemCurveData& data, co
     text += "\r\n";
     for (std::size_t i = 0; i < data.flows.size() && i < data.losses.size(); ++i) {
         const Real flow = data.flows[i];
-        text += copyFlowText(flow, comma) + "\t" + copyPressureText(data.losses[i] * plot.pressureFactor, comma);
+        text +=
+            copyFlowText(flow, comma) + "\t" + copyPressureText(data.losses[i] * plot.pressureFactor, comma);
         if (pump.curve) {
             text += "\t";
             if (pump.curve->covers(flow))

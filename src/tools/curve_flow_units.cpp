@@ -28,7 +28,9 @@ constexpr std::array<CurveFlowUnit, 13> units{{
 
 }  // namespace
 
-std::span<const CurveFlowUnit> curveFlowUnits() { return units; }
+std::span<const CurveFlowUnit> curveFlowUnits() {
+    return units;
+}
 
 const CurveFlowUnit& curveFlowUnit(int index) {
     if (index < 0 || index >= static_cast<int>(units.size())) return units[0];

@@ -34,11 +34,14 @@ std::vector<Real> pumpSampleFlows(const PumpCurve& pump, Real xMin, Real xMax) {
     const Real hi = std::min(pump.lastFlow(), xMax);
     std::vector<Real> flows;
     if (!(lo < hi)) return flows;
-    for (int i = 0; i <= kPumpSamples; ++i) flows.push_back(lo + (hi - lo) * static_cast<Real>(i) / kPumpSamples);
+    for (int i = 0; i <= kPumpSamples; ++i)
+        flows.push_back(lo + (hi - lo) * static_cast<Real>(i) / kPumpSamples);
     return flows;
 }
 
-std::string headUnitLabel(HeadUnit unit) { return unit == HeadUnit::Foot ? "ft" : "m"; }
+std::string headUnitLabel(HeadUnit unit) {
+    return unit == HeadUnit::Foot ? "ft" : "m";
+}
 
 }  // namespace
 
@@ -53,12 +56,14 @@ std::string copyPressureText(Real pressure, bool decimalComma) {
     return model::writeNumber(pressure, 3, decimalComma);
 }
 
-std::string operatingPointLine(const OperatingPoint& point, const CurvePlotWords& words, const std::string& flowUnit,
-                               const std::string& pressureUnit, Real pressureFactor, HeadUnit headUnit) {
+std::string operatingPointLine(const OperatingPoint& point, const CurvePlotWords& words,
+                               const std::string& flowUnit, const std::string& pressureUnit,
+                               Real pressureFactor, HeadUnit headUnit) {
     const bool comma = words.decimalComma;
     return words.operatingPoint + ": " + words.flow + " " + copyFlowText(point.flow, comma) + " " + flowUnit +
-           ", " + words.pressureDifference + " " + copyPressureText(point.pressure * pressureFactor, comma) + " " +
-           pressureUnit + ", " + words.head + " " + copyFlowText(point.head, comma) + " " + headUnitLabel(headUnit);
+           ", " + words.pressureDifference + " " + copyPressureText(point.pressure * pressureFactor, comma) +
+           " " + pressureUnit + ", " + words.head + " " + copyFlowText(point.head, comma) + " " +
+           headUnitLabel(headUnit);
 }
 
 CurvePlot buildCurvePlot(const SystemCurveData& data, const CurveMedium& medium, const CurvePlotWords& words,

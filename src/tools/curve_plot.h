@@ -14,15 +14,15 @@ namespace velmora::tools {
 
 // The words of the diagram, from the catalogue of the edition.
 struct CurvePlotWords {
-    std::string flow;            // catalogue word for the flow
-    std::string pressureLoss;    // catalogue word for the pressure loss
-    std::string unitConnector;   // the word for "in"
+    std::string flow;           // catalogue word for the flow
+    std::string pressureLoss;   // catalogue word for the pressure loss
+    std::string unitConnector;  // the word for "in"
     std::string legendSystem;
     std::string legendPump;
     std::string operatingPoint;
     std::string pressureDifference;
     std::string head;
-    std::string noCrossing;      // the pump curve does not cross the system curve
+    std::string noCrossing;  // the pump curve does not cross the system curve
     bool decimalComma = false;
 };
 
@@ -40,15 +40,15 @@ struct PumpOverlay {
 struct CurvePlot {
     AxisScale x, y;
     std::vector<std::string> xLabels, yLabels;
-    std::string xTitle;  // flow word + " (" + unit + ")", at the bottom right
-    std::string yTitle;  // pressure-loss word + " " + unit, at the top left
-    std::string pressureUnit;  // "bar", "mbar" or "psi"
-    Real pressureFactor = 1;   // axis value per bar or psi of the data
+    std::string xTitle;               // flow word + " (" + unit + ")", at the bottom right
+    std::string yTitle;               // pressure-loss word + " " + unit, at the top left
+    std::string pressureUnit;         // "bar", "mbar" or "psi"
+    Real pressureFactor = 1;          // axis value per bar or psi of the data
     std::vector<std::string> header;  // the medium, above the diagram
     std::vector<PlotPoint> system;    // the N points of the curve
     std::vector<PlotPoint> pump;      // the pump curve sampled between its first and last point
     std::optional<PlotPoint> operatingPoint;
-    std::vector<std::string> footer;  // the operating point stated, or that there is none
+    std::vector<std::string> footer;                    // the operating point stated, or that there is none
     std::string legendSystem, legendPump, legendPoint;  // empty without a pump
 };
 
@@ -64,7 +64,8 @@ CurvePlot buildCurvePlot(const SystemCurveData& data, const CurveMedium& medium,
 
 // The operating point as one line: word ": " flow word, flow, unit, pressure-difference word,
 // pressure in the axis unit, head word, head and its unit.
-std::string operatingPointLine(const OperatingPoint& point, const CurvePlotWords& words, const std::string& flowUnit,
-                               const std::string& pressureUnit, Real pressureFactor, HeadUnit headUnit);
+std::string operatingPointLine(const OperatingPoint& point, const CurvePlotWords& words,
+                               const std::string& flowUnit, const std::string& pressureUnit,
+                               Real pressureFactor, HeadUnit headUnit);
 
 }  // namespace velmora::tools

@@ -41,9 +41,13 @@ CurvePlotPresenter::CurvePlotPresenter(const lang::TextCatalogue& texts) : texts
     form_.choice(HeadUnit).refill({"m", "ft"});
 }
 
-const std::string& CurvePlotPresenter::text(int position) const { return lang::blockText(*texts_, kBlock, position); }
+const std::string& CurvePlotPresenter::text(int position) const {
+    return lang::blockText(*texts_, kBlock, position);
+}
 
-const std::string& CurvePlotPresenter::title() const { return text(static_cast<int>(CurvePlotText::Title)); }
+const std::string& CurvePlotPresenter::title() const {
+    return text(static_cast<int>(CurvePlotText::Title));
+}
 
 CurvePlotWords CurvePlotPresenter::words() const {
     const auto t = [&](CurvePlotText position) { return text(static_cast<int>(position)); };
@@ -74,7 +78,8 @@ void CurvePlotPresenter::shown() {
     caption(Save, CurvePlotText::Save);
     form_.setCaption(FlowHeader, "Q (" + data_.flowUnit + ")");
     form_.setCaption(HeadHeader, "H (" + form_.current(HeadUnit) + ")");
-    form_.setOutput(DensityNote, text(static_cast<int>(CurvePlotText::DensityNote)) + " " + medium_.densityText);
+    form_.setOutput(DensityNote,
+                    text(static_cast<int>(CurvePlotText::DensityNote)) + " " + medium_.densityText);
 }
 
 void CurvePlotPresenter::setCurve(SystemCurveData data, CurveMedium medium, SystemLoss system) {
@@ -97,7 +102,8 @@ void CurvePlotPresenter::setCurve(SystemCurveData data, CurveMedium medium, Syst
 PumpEntries CurvePlotPresenter::entries() const {
     PumpEntries entries;
     for (int row = 0; row < kMaxPumpPoints; ++row)
-        entries.rows[static_cast<std::size_t>(row)] = {form_.text(flowField(row)), form_.text(headField(row))};
+        entries.rows[static_cast<std::size_t>(row)] = {form_.text(flowField(row)),
+                                                       form_.text(headField(row))};
     entries.headUnit = form_.index(HeadUnit);
     entries.flowUnit = flowUnit_;
     entries.shown = pumpWanted_;
@@ -119,7 +125,8 @@ void CurvePlotPresenter::setEntries(const PumpEntries& entries) {
 
 std::vector<std::pair<std::string, std::string>> CurvePlotPresenter::rowTexts() const {
     std::vector<std::pair<std::string, std::string>> rows;
-    for (int row = 0; row < kMaxPumpPoints; ++row) rows.emplace_back(form_.text(flowField(row)), form_.text(headField(row)));
+    for (int row = 0; row < kMaxPumpPoints; ++row)
+        rows.emplace_back(form_.text(flowField(row)), form_.text(headField(row)));
     return rows;
 }
 
@@ -129,14 +136,16 @@ void CurvePlotPresenter::convertFlows(int fromUnit, int toUnit) {
     for (int row = 0; row < kMaxPumpPoints; ++row) {
         const std::string& typed = form_.text(flowField(row));
         if (typed.find_first_not_of(' ') == std::string::npos) continue;
-        if (const auto value = model::readNumber(typed)) form_.setText(flowField(row), flowText(*value * factor, comma));
+        if (const auto value = model::readNumber(typed))
+            form_.setText(flowField(row), flowText(*value * factor, comma));
     }
 }
 
 model::UserMessage CurvePlotPresenter::problemMessage(const PumpProblem& problem, bool fromFile) const {
     using Kind = PumpProblem::Kind;
     const std::string rowWord = text(static_cast<int>(CurvePlotText::RowWord));
-    const int entry = problem.row < 0 ? -1 : (problem.headColumn ? headField(problem.row) : flowField(problem.row));
+    const int entry =
+        problem.row < 0 ? -1 : (problem.headColumn ? headField(problem.row) : flowField(problem.row));
     if (problem.kind == Kind::NotANumber) {
         const std::string label = rowWord + " " + std::to_string(problem.row + 1) + ", " +
                                   form_.caption(problem.headColumn ? HeadHeader : FlowHeader);
@@ -144,13 +153,26 @@ model::UserMessage CurvePlotPresenter::problemMessage(const PumpProblem& problem
     }
     CurvePlotText wording = CurvePlotText::PointCount;
     switch (problem.kind) {
-        case Kind::PointCount: wording = CurvePlotText::PointCount; break;
-        case Kind::Incomplete: wording = CurvePlotText::IncompleteRow; break;
-        case Kind::FlowsNotIncreasing: wording = CurvePlotText::FlowsNotIncreasing; break;
-        case Kind::HeadRising: wording = CurvePlotText::HeadRising; break;
-        case Kind::NegativeHead: wording = CurvePlotText::NegativeHead; break;
-        case Kind::FileNoCurve: wording = CurvePlotText::FileNoCurve; break;
-        case Kind::NotANumber: break;
+        case Kind::PointCount:
+            wording = CurvePlotText::PointCount;
+            break;
+        case Kind::Incomplete:
+            wording = CurvePlotText::IncompleteRow;
+            break;
+        case Kind::FlowsNotIncreasing:
+            wording = CurvePlotText::FlowsNotIncreasing;
+            break;
+        case Kind::HeadRising:
+            wording = CurvePlotText::HeadRising;
+            break;
+        case Kind::NegativeHead:
+            wording = CurvePlotText::NegativeHead;
+            break;
+        case Kind::FileNoCurve:
+            wording = CurvePlotText::FileNoCurve;
+            break;
+        case Kind::NotANumber:
+            break;
     }
     std::string message = text(static_cast<int>(wording));
     if (problem.row >= 0) message += "\r" + rowWord + " " + std::to_string(problem.row + 1);
@@ -166,7 +188,8 @@ bool CurvePlotPresenter::drawPump(model::Messenger& messenger) {
         messenger.show(problemMessage(*read.problem, false));
         return false;
     }
-    pump_ = std::make_unique<PumpCurve>(read.points, form_.index(HeadUnit) == 1 ? HeadUnit::Foot : HeadUnit::Metre,
+    pump_ = std::make_unique<PumpCurve>(read.points,
+                                        form_.index(HeadUnit) == 1 ? HeadUnit::Foot : HeadUnit::Metre,
                                         medium_.density, data_.units);
     point_.reset();
     try {

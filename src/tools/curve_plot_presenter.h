@@ -20,9 +20,9 @@ namespace velmora::tools {
 // The pump entries of the plot window as typed, kept between runs and in the settings.
 struct PumpEntries {
     std::array<std::pair<std::string, std::string>, kMaxPumpPoints> rows;  // flow, head
-    int headUnit = 0;        // 0 m, 1 ft
-    int flowUnit = 0;        // the curve unit the flows were typed in (position in curveFlowUnits())
-    bool shown = false;      // the pump curve was drawn when the window closed
+    int headUnit = 0;                                                      // 0 m, 1 ft
+    int flowUnit = 0;    // the curve unit the flows were typed in (position in curveFlowUnits())
+    bool shown = false;  // the pump curve was drawn when the window closed
 
     friend bool operator==(const PumpEntries&, const PumpEntries&) = default;
 };
@@ -32,8 +32,20 @@ struct PumpEntries {
 class CurvePlotPresenter {
   public:
     enum Field {
-        PumpGroup, FlowHeader, HeadHeader, HeadUnitLabel, HeadUnit, Load, Draw, Remove,
-        Ok, Print, Copy, Save, DensityNote, Statement,
+        PumpGroup,
+        FlowHeader,
+        HeadHeader,
+        HeadUnitLabel,
+        HeadUnit,
+        Load,
+        Draw,
+        Remove,
+        Ok,
+        Print,
+        Copy,
+        Save,
+        DensityNote,
+        Statement,
         FirstFlow = 100,  // + row: the flow entries of the pump
         FirstHead = 200,  // + row: the head entries
     };

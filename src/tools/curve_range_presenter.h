@@ -42,7 +42,21 @@ struct CurveRangeEntries {
 // flow, their unit and the number of points; the medium of the main form is shown.
 class CurveRangePresenter {
   public:
-    enum Field { Intro, FromLabel, From, ToLabel, To, UnitLabel, Unit, PointsLabel, Points, MediumLabel, Medium, Calculate, Cancel };
+    enum Field {
+        Intro,
+        FromLabel,
+        From,
+        ToLabel,
+        To,
+        UnitLabel,
+        Unit,
+        PointsLabel,
+        Points,
+        MediumLabel,
+        Medium,
+        Calculate,
+        Cancel
+    };
 
     explicit CurveRangePresenter(const lang::TextCatalogue& texts);
 

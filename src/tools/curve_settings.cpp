@@ -23,7 +23,8 @@ void readText(const persist::SettingsStore& store, const std::string& name, std:
     if (auto text = store.read(kSubkey, name)) target = std::move(*text);
 }
 
-void readInteger(const persist::SettingsStore& store, const std::string& name, int& target, int low, int high) {
+void readInteger(const persist::SettingsStore& store, const std::string& name, int& target, int low,
+                 int high) {
     if (const auto value = integer(store, name); value && *value >= low && *value <= high) target = *value;
 }
 

@@ -10,7 +10,8 @@ MonotoneCurve::MonotoneCurve(std::vector<Real> x, std::vector<Real> y) : x_(std:
     const std::size_t n = x_.size();
     if (n < 2 || y_.size() != n) throw std::invalid_argument("a monotone curve needs two points or more");
     for (std::size_t k = 0; k + 1 < n; ++k)
-        if (!(x_[k + 1] > x_[k])) throw std::invalid_argument("the x values of a monotone curve must increase");
+        if (!(x_[k + 1] > x_[k]))
+            throw std::invalid_argument("the x values of a monotone curve must increase");
 
     // Secant slopes, then three-point tangents (one-sided at the ends).
     std::vector<Real> d(n - 1);

@@ -10,12 +10,15 @@ namespace {
 constexpr int kGridIntervals = 64;
 constexpr int kMaxRefinements = 200;
 
-int signOf(Real value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); }
+int signOf(Real value) {
+    return value > 0 ? 1 : (value < 0 ? -1 : 0);
+}
 
 }  // namespace
 
-std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const SystemLoss& system, Real lowFlow,
-                                                 Real highFlow, const std::vector<Real>& sampleFlows) {
+std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const SystemLoss& system,
+                                                 Real lowFlow, Real highFlow,
+                                                 const std::vector<Real>& sampleFlows) {
     const Real lo = std::max(lowFlow, pump.firstFlow());
     const Real hi = std::min(highFlow, pump.lastFlow());
     if (!(lo <= hi)) return std::nullopt;
@@ -25,7 +28,8 @@ std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const Sy
         if (q > lo && q < hi) grid.push_back(q);
     for (const PumpPoint& p : pump.points())
         if (p.flow > lo && p.flow < hi) grid.push_back(p.flow);
-    for (int i = 1; i < kGridIntervals; ++i) grid.push_back(lo + (hi - lo) * static_cast<Real>(i) / kGridIntervals);
+    for (int i = 1; i < kGridIntervals; ++i)
+        grid.push_back(lo + (hi - lo) * static_cast<Real>(i) / kGridIntervals);
     std::sort(grid.begin(), grid.end());
     grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
 
@@ -35,9 +39,7 @@ std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const Sy
     for (const Real q : grid) d.push_back(difference(q));
 
     // The last crossing: an exact zero at a grid flow, or a change of sign between two of them.
-    const auto pointAt = [&](Real q) {
-        return OperatingPoint{q, system(q), pump.headAt(q)};
-    };
+    const auto pointAt = [&](Real q) { return OperatingPoint{q, system(q), pump.headAt(q)}; };
     for (std::size_t k = grid.size(); k-- > 0;) {
         if (d[k] == 0) return pointAt(grid[k]);
         if (k == 0 || signOf(d[k - 1]) * signOf(d[k]) >= 0) continue;

@@ -28,7 +28,8 @@ using SystemLoss = std::function<Real(Real flow)>;
 // finely the curve was drawn. With several crossings the one at the highest flow is taken: there
 // the pump's curve falls below the system's, which makes it the stable one. None when the curves
 // do not cross. Exceptions of `system` pass through.
-std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const SystemLoss& system, Real lowFlow,
-                                                 Real highFlow, const std::vector<Real>& sampleFlows);
+std::optional<OperatingPoint> findOperatingPoint(const PumpCurve& pump, const SystemLoss& system,
+                                                 Real lowFlow, Real highFlow,
+                                                 const std::vector<Real>& sampleFlows);
 
 }  // namespace velmora::tools

@@ -47,11 +47,15 @@ std::vector<std::vector<CanvasPoint>> clipped(const std::vector<CanvasPoint>& po
             }
             const Real r = q / p;
             if (p < 0) {
-                if (r > t1) inside = false;
-                else if (r > t0) t0 = r;
+                if (r > t1)
+                    inside = false;
+                else if (r > t0)
+                    t0 = r;
             } else {
-                if (r < t0) inside = false;
-                else if (r < t1) t1 = r;
+                if (r < t0)
+                    inside = false;
+                else if (r < t1)
+                    t1 = r;
             }
         };
         edge(-dx, a.x - left);
@@ -95,7 +99,8 @@ PlotLayout layoutCurvePlot(const CurvePlot& plot, Real width, Real height, const
     const Real lineHeight = 1.35L * f;
     const Real pad = 0.8L * f;
     auto& items = layout.items;
-    const auto text = [&](Real x, Real y, std::string s, TextAnchor anchor = TextAnchor::Start, Real size = 0) {
+    const auto text = [&](Real x, Real y, std::string s, TextAnchor anchor = TextAnchor::Start,
+                          Real size = 0) {
         items.push_back(TextItem{{x, y}, std::move(s), anchor, size > 0 ? size : f, kBlack});
     };
 
@@ -118,7 +123,8 @@ PlotLayout layoutCurvePlot(const CurvePlot& plot, Real width, Real height, const
     if (!plot.legendPump.empty()) legend.emplace_back(plot.legendPump, 1);
     if (!plot.legendPoint.empty()) legend.emplace_back(plot.legendPoint, 2);
     Real legendWidth = 0;
-    for (const auto& [label, kind] : legend) legendWidth = std::max(legendWidth, estimatedTextWidth(label, f));
+    for (const auto& [label, kind] : legend)
+        legendWidth = std::max(legendWidth, estimatedTextWidth(label, f));
     const Real legendX = width - pad - legendWidth - 2.4L * f;
     Real legendY = headerTop;
     for (const auto& [label, kind] : legend) {
@@ -129,21 +135,27 @@ PlotLayout layoutCurvePlot(const CurvePlot& plot, Real width, Real height, const
         else
             items.push_back(LineItem{{legendX, mid},
                                      {legendX + 1.8L * f, mid},
-                                     {kind == 0 ? kSystemRed : kPumpBlue, std::max<Real>(style.curveWidth, 1.5L * style.lineWidth), false}});
+                                     {kind == 0 ? kSystemRed : kPumpBlue,
+                                      std::max<Real>(style.curveWidth, 1.5L * style.lineWidth), false}});
         text(legendX + 2.4L * f, legendY, label);
     }
     y = std::max(y, legendY) + 0.7L * f;  // a gap between the medium and the axis title
 
     // The frame.
     Real labelWidth = 0;
-    for (const std::string& label : plot.yLabels) labelWidth = std::max(labelWidth, estimatedTextWidth(label, f));
+    for (const std::string& label : plot.yLabels)
+        labelWidth = std::max(labelWidth, estimatedTextWidth(label, f));
     const Real left = std::max(baseLeftMargin(plot.y.decimals) * f / kBaseFont, labelWidth + 0.5L * f + pad);
     const Real lastLabel = plot.xLabels.empty() ? 0 : estimatedTextWidth(plot.xLabels.back(), f);
     const Real right = std::max(20 * f / kBaseFont, lastLabel / 2 + pad / 2);
     const Real top = y + 2.6L * f;
-    const Real footerHeight = plot.footer.empty() ? 0 : static_cast<Real>(plot.footer.size()) * lineHeight + 0.3L * f;
+    const Real footerHeight =
+        plot.footer.empty() ? 0 : static_cast<Real>(plot.footer.size()) * lineHeight + 0.3L * f;
     const Real bottom = height - (2.9L * f + footerHeight + pad);
-    RectItem area{left, top, std::max<Real>(width - left - right, 10), std::max<Real>(bottom - top, 10),
+    RectItem area{left,
+                  top,
+                  std::max<Real>(width - left - right, 10),
+                  std::max<Real>(bottom - top, 10),
                   {kBlack, style.lineWidth, false}};
     layout.plotArea = area;
     const Real areaBottom = area.y + area.height, areaRight = area.x + area.width;

@@ -123,7 +123,8 @@ std::optional<PlotLayout> readPlotSvg(std::string_view svg) {
             layout.background = colourOf(text(a, "fill"));
             background = true;
         } else if (name == "rect") {
-            layout.items.push_back(RectItem{number(a, "x"), number(a, "y"), number(a, "width"), number(a, "height"), penOf(a)});
+            layout.items.push_back(
+                RectItem{number(a, "x"), number(a, "y"), number(a, "width"), number(a, "height"), penOf(a)});
         } else if (name == "line") {
             layout.items.push_back(
                 LineItem{{number(a, "x1"), number(a, "y1")}, {number(a, "x2"), number(a, "y2")}, penOf(a)});
@@ -135,8 +136,10 @@ std::optional<PlotLayout> readPlotSvg(std::string_view svg) {
         } else if (name == "text") {
             const auto end = svg.find("</text>", at);
             if (end == std::string_view::npos) break;
-            layout.items.push_back(TextItem{{number(a, "x"), number(a, "y")}, unescaped(svg.substr(at, end - at)),
-                                            anchorOf(text(a, "text-anchor")), number(a, "font-size", 12),
+            layout.items.push_back(TextItem{{number(a, "x"), number(a, "y")},
+                                            unescaped(svg.substr(at, end - at)),
+                                            anchorOf(text(a, "text-anchor")),
+                                            number(a, "font-size", 12),
                                             colourOf(text(a, "fill"))});
             at = end + 7;
         }

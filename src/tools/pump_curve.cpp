@@ -8,7 +8,7 @@ namespace velmora::tools {
 
 namespace {
 
-constexpr Real kGravity = 9.81L;               // m/s², as the height difference of the engine
+constexpr Real kGravity = 9.81L;  // m/s², as the height difference of the engine
 constexpr Real kMetresPerFoot = 0.3048L;
 constexpr Real kBarPerPsi = 0.068947581976L;
 
@@ -21,14 +21,17 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool blank(const std::string& text) { return trimmed(text).empty(); }
+bool blank(const std::string& text) {
+    return trimmed(text).empty();
+}
 
 std::vector<std::string> split(std::string_view line, char separator) {
     std::vector<std::string> fields;
     std::size_t start = 0;
     while (true) {
         const auto at = line.find(separator, start);
-        fields.push_back(trimmed(line.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start)));
+        fields.push_back(
+            trimmed(line.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start)));
         if (at == std::string_view::npos) return fields;
         start = at + 1;
     }
@@ -41,7 +44,8 @@ std::vector<std::string> splitBlanks(std::string_view line) {
         at = line.find_first_not_of(' ', at);
         if (at == std::string_view::npos) break;
         const auto end = line.find(' ', at);
-        fields.emplace_back(line.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+        fields.emplace_back(
+            line.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
         at = end;
     }
     return fields;
@@ -61,7 +65,9 @@ std::vector<std::string> fieldsOf(std::string_view line) {
     return splitBlanks(line);
 }
 
-bool isNumber(const std::string& text) { return !blank(text) && model::readNumber(text).has_value(); }
+bool isNumber(const std::string& text) {
+    return !blank(text) && model::readNumber(text).has_value();
+}
 
 }  // namespace
 
@@ -162,7 +168,8 @@ std::vector<Real> headsOf(const std::vector<PumpPoint>& points) {
 
 }  // namespace
 
-PumpCurve::PumpCurve(const std::vector<PumpPoint>& points, HeadUnit unit, Real density, model::UnitSystem units)
+PumpCurve::PumpCurve(const std::vector<PumpPoint>& points, HeadUnit unit, Real density,
+                     model::UnitSystem units)
     : points_(points),
       unit_(unit),
       head_(flowsOf(points), headsOf(points)),

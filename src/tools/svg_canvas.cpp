@@ -32,11 +32,20 @@ std::string escaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -50,9 +59,12 @@ std::string stroke(const Pen& pen) {
 
 const char* anchorName(TextAnchor anchor) {
     switch (anchor) {
-        case TextAnchor::Middle: return "middle";
-        case TextAnchor::End: return "end";
-        case TextAnchor::Start: break;
+        case TextAnchor::Middle:
+            return "middle";
+        case TextAnchor::End:
+            return "end";
+        case TextAnchor::Start:
+            break;
     }
     return "start";
 }
@@ -64,8 +76,8 @@ void SvgCanvas::begin(const PlotLayout& layout) {
          << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << number(layout.width)
          << "\" height=\"" << number(layout.height) << "\" viewBox=\"0 0 " << number(layout.width) << ' '
          << number(layout.height) << "\" font-family=\"" << escaped(layout.fontFamily) << ", sans-serif\">\n"
-         << "<rect x=\"0\" y=\"0\" width=\"" << number(layout.width) << "\" height=\"" << number(layout.height)
-         << "\" fill=\"" << colour(layout.background) << "\" stroke=\"none\"/>\n";
+         << "<rect x=\"0\" y=\"0\" width=\"" << number(layout.width) << "\" height=\""
+         << number(layout.height) << "\" fill=\"" << colour(layout.background) << "\" stroke=\"none\"/>\n";
 }
 
 void SvgCanvas::line(const LineItem& item) {
@@ -81,8 +93,9 @@ void SvgCanvas::polyline(const PolylineItem& item) {
 }
 
 void SvgCanvas::rect(const RectItem& item) {
-    out_ << "<rect x=\"" << number(item.x) << "\" y=\"" << number(item.y) << "\" width=\"" << number(item.width)
-         << "\" height=\"" << number(item.height) << "\" fill=\"none\"" << stroke(item.pen) << "/>\n";
+    out_ << "<rect x=\"" << number(item.x) << "\" y=\"" << number(item.y) << "\" width=\""
+         << number(item.width) << "\" height=\"" << number(item.height) << "\" fill=\"none\""
+         << stroke(item.pen) << "/>\n";
 }
 
 void SvgCanvas::disc(const DiscItem& item) {
@@ -96,7 +109,9 @@ void SvgCanvas::text(const TextItem& item) {
          << colour(item.colour) << "\">" << escaped(item.text) << "</text>\n";
 }
 
-void SvgCanvas::end() { out_ << "</svg>\n"; }
+void SvgCanvas::end() {
+    out_ << "</svg>\n";
+}
 
 std::string plotSvg(const PlotLayout& layout) {
     SvgCanvas canvas;

@@ -1,12 +1,12 @@
 #include "ui/curve_export.h"
 
 #include <QFileInfo>
-#include <cmath>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "ui/qt_plot_canvas.h"
 
@@ -39,8 +39,8 @@ tools::PlotStyle screenPlotStyle(const QString& fontFamily) {
     return style;
 }
 
-bool writePicture(const tools::CurvePlot& plot, const QString& fileName, PictureFormat format, int width, int height,
-                  const tools::PlotStyle& style) {
+bool writePicture(const tools::CurvePlot& plot, const QString& fileName, PictureFormat format, int width,
+                  int height, const tools::PlotStyle& style) {
     tools::PlotLayout layout = tools::layoutCurvePlot(plot, width, height, style);
     return writeLayout(layout, fileName, format);
 }

@@ -12,7 +12,7 @@ namespace velmora::ui {
 // the same routine as the printout and the pictures.
 class CurvePlotView : public QWidget {
     Q_OBJECT
-public:
+  public:
     using PlotSource = std::function<const tools::CurvePlot&()>;
 
     CurvePlotView(PlotSource plot, QString fontFamily, QWidget* parent = nullptr);
@@ -22,10 +22,10 @@ public:
     // The layout as it is painted now.
     tools::PlotLayout currentLayout() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     PlotSource plot_;
     QString fontFamily_;
 };

@@ -149,8 +149,10 @@ CurvePlotWindow::CurvePlotWindow(Presenter& presenter, QString fontFamily, QWidg
     layout->addLayout(buttons);
 
     connect(binder_, &DialogBinder::chosen, this, [this](int field) {
-        if (field == Presenter::HeadUnit && presenter_.pumpShown()) drawPump();
-        else refresh();
+        if (field == Presenter::HeadUnit && presenter_.pumpShown())
+            drawPump();
+        else
+            refresh();
     });
 }
 
@@ -194,24 +196,30 @@ void CurvePlotWindow::loadPumpFile(const QString& fileName) {
     DialogMessenger messenger(this, *binder_);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        messenger.show(lang::dataFileError(presenter_.texts(), fileName.toStdString(), lang::FileNameBreak::Line));
+        messenger.show(
+            lang::dataFileError(presenter_.texts(), fileName.toStdString(), lang::FileNameBreak::Line));
         return;
     }
     const QByteArray bytes = file.readAll();
-    presenter_.loadPumpFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), messenger);
+    presenter_.loadPumpFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                            messenger);
     refresh();
 }
 
 void CurvePlotWindow::chooseAndLoadPumpFile() {
     const QString fileName =
-        QFileDialog::getOpenFileName(this, plotText(presenter_.texts(), CurvePlotText::Load).remove('&'), QString(),
-                                     plotText(presenter_.texts(), CurvePlotText::PumpFileFilter));
+        QFileDialog::getOpenFileName(this, plotText(presenter_.texts(), CurvePlotText::Load).remove('&'),
+                                     QString(), plotText(presenter_.texts(), CurvePlotText::PumpFileFilter));
     if (!fileName.isEmpty()) loadPumpFile(fileName);
 }
 
-void CurvePlotWindow::copyValues() { QGuiApplication::clipboard()->setText(qs(presenter_.copyText())); }
+void CurvePlotWindow::copyValues() {
+    QGuiApplication::clipboard()->setText(qs(presenter_.copyText()));
+}
 
-void CurvePlotWindow::printDiagram() { printCurve(this, presenter_.plot(), printTitle_, fontFamily_); }
+void CurvePlotWindow::printDiagram() {
+    printCurve(this, presenter_.plot(), printTitle_, fontFamily_);
+}
 
 void CurvePlotWindow::saveDiagram(const QString& fileName, int width, int height) {
     if (writePicture(presenter_.plot(), fileName, pictureFormatOf(fileName), width, height,
@@ -221,12 +229,14 @@ void CurvePlotWindow::saveDiagram(const QString& fileName, int width, int height
     DialogMessenger(this, *binder_)
         .show({.icon = model::MessageIcon::Error,
                .caption = texts.text(model::GlobalText::ErrorCaption),
-               .text = plotText(texts, CurvePlotText::SaveFailed).toStdString() + "\r" + fileName.toStdString()});
+               .text =
+                   plotText(texts, CurvePlotText::SaveFailed).toStdString() + "\r" + fileName.toStdString()});
 }
 
 void CurvePlotWindow::chooseAndSaveDiagram() {
     const lang::TextCatalogue& texts = presenter_.texts();
-    const QStringList filters{plotText(texts, CurvePlotText::SvgFilter), plotText(texts, CurvePlotText::PdfFilter),
+    const QStringList filters{plotText(texts, CurvePlotText::SvgFilter),
+                              plotText(texts, CurvePlotText::PdfFilter),
                               plotText(texts, CurvePlotText::PngFilter)};
     const QString suffixes[] = {"svg", "pdf", "png"};
     QString chosenFilter = filters[0];

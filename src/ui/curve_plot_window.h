@@ -18,7 +18,7 @@ class DialogBinder;
 // and save the diagram.
 class CurvePlotWindow : public ModalDialog {
     Q_OBJECT
-public:
+  public:
     CurvePlotWindow(tools::CurvePlotPresenter& presenter, QString fontFamily, QWidget* parent);
 
     // Before each showing: the title of the printout and the size last chosen for a picture.
@@ -35,10 +35,10 @@ public:
     void printDiagram();
     void saveDiagram(const QString& fileName, int width, int height);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void chooseAndLoadPumpFile();
     void chooseAndSaveDiagram();
     void refresh();

@@ -28,7 +28,8 @@ QString printFontFamily(const QFont& tableFont) {
     return family == "MS Sans Serif" || family.isEmpty() ? QStringLiteral("Arial") : family;
 }
 
-bool printCurveOn(QPrinter& printer, const tools::CurvePlot& plot, const QString& title, const QString& fontFamily) {
+bool printCurveOn(QPrinter& printer, const tools::CurvePlot& plot, const QString& title,
+                  const QString& fontFamily) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The printable area in layout units of a 96-dpi screen.
@@ -40,20 +41,21 @@ bool printCurveOn(QPrinter& printer, const tools::CurvePlot& plot, const QString
     style.curveWidth = 1.8L;  // about 0.5 mm
     style.lineWidth = 1;
     style.title = title.toStdString();
-    const tools::PlotLayout layout = tools::layoutCurvePlot(plot, page.width() / scale, page.height() / scale, style);
+    const tools::PlotLayout layout =
+        tools::layoutCurvePlot(plot, page.width() / scale, page.height() / scale, style);
     paintLayout(painter, layout, scale);
     return painter.end();
 }
 
-void printCurve(QWidget* parent, const tools::CurvePlot& plot, const QString& title, const QString& fontFamily) {
+void printCurve(QWidget* parent, const tools::CurvePlot& plot, const QString& title,
+                const QString& fontFamily) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(title);
     if (parent) preview.resize(parent->window()->size());
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-        printCurveOn(*target, plot, title, fontFamily);
-    });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { printCurveOn(*target, plot, title, fontFamily); });
     preview.exec();
 }
 

@@ -15,7 +15,7 @@ class DialogBinder;
 // case. An entry refused by the presenter keeps the dialog open with the focus on it.
 class CurveRangeDialog : public ModalDialog {
     Q_OBJECT
-public:
+  public:
     using Run = std::function<void(const tools::CurveRange&)>;
 
     CurveRangeDialog(tools::CurveRangePresenter& presenter, Run run, QWidget* parent);
@@ -25,7 +25,7 @@ public:
     DialogBinder& binder() { return *binder_; }
     void calculate();
 
-private:
+  private:
     tools::CurveRangePresenter& presenter_;
     Run run_;
     DialogBinder* binder_;

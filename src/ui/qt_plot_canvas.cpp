@@ -10,9 +10,13 @@ namespace velmora::ui {
 
 namespace {
 
-QColor colour(const tools::Colour& c) { return QColor(c.red, c.green, c.blue); }
+QColor colour(const tools::Colour& c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
-QPointF point(const tools::CanvasPoint& p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
+QPointF point(const tools::CanvasPoint& p) {
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace velmora::ui {
 // and PNG. The painter's coordinates are the layout's units (the caller scales the painter to its
 // device); fonts are sized so that a layout unit is one pixel of a 96-dpi screen.
 class QtPlotCanvas : public tools::PlotCanvas {
-public:
+  public:
     explicit QtPlotCanvas(QPainter& painter) : painter_(painter) {}
 
     void begin(const tools::PlotLayout& layout) override;
@@ -22,7 +22,7 @@ public:
     void text(const tools::TextItem& item) override;
     void end() override {}
 
-private:
+  private:
     QPen pen(const tools::Pen& pen) const;
 
     QPainter& painter_;

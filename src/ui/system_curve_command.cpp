@@ -17,7 +17,7 @@ namespace {
 
 // The tool's state, owned by the main window: both presenters and their windows, made on first use.
 class SystemCurveTool : public QObject {
-public:
+  public:
     explicit SystemCurveTool(MainWindow& window) : QObject(&window), window_(window) {}
 
     void open() {
@@ -31,17 +31,19 @@ public:
         saveSettings();
     }
 
-private:
+  private:
     void create() {
         const lang::TextCatalogue& texts = window_.texts();
         range_ = std::make_unique<tools::CurveRangePresenter>(texts);
         plot_ = std::make_unique<tools::CurvePlotPresenter>(texts);
         settings_.pump.headUnit = tools::CurvePlotPresenter::defaultHeadUnit(window_.options().unitSystem);
-        if (persist::SettingsStore* store = window_.settingsStore(); store && window_.options().restoreFormAtStart)
+        if (persist::SettingsStore* store = window_.settingsStore();
+            store && window_.options().restoreFormAtStart)
             settings_ = tools::readSystemCurveSettings(*store, window_.options().unitSystem);
         range_->setEntries(settings_.range);
         plot_->setEntries(settings_.pump);
-        rangeDialog_ = new CurveRangeDialog(*range_, [this](const tools::CurveRange& r) { run(r); }, &window_);
+        rangeDialog_ = new CurveRangeDialog(
+            *range_, [this](const tools::CurveRange& r) { run(r); }, &window_);
         plotWindow_ = new CurvePlotWindow(*plot_, fontFamily(), &window_);
     }
 

@@ -30,9 +30,12 @@ Real slotValue(const std::string& cell, int slot, const std::string& connector, 
     if (colon == std::string::npos) return cell.empty() ? 0 : cellNumber(cell, column);
     Real value = cellNumber(cell.substr(colon + 2), column);
     const std::string head = cell.substr(0, colon + 1);
-    if (head.ends_with(connector + " in.:")) value *= us::mmPerInch;
-    else if (head.ends_with(" ft.:")) value *= us::mPerFoot;
-    else if (slot == 1 && head.ends_with(" sq.yd.:")) value *= us::squareMetresPerSquareYard;
+    if (head.ends_with(connector + " in.:"))
+        value *= us::mmPerInch;
+    else if (head.ends_with(" ft.:"))
+        value *= us::mPerFoot;
+    else if (slot == 1 && head.ends_with(" sq.yd.:"))
+        value *= us::squareMetresPerSquareYard;
     return value;
 }
 

@@ -31,10 +31,10 @@ class CurveElementError : public std::runtime_error {
 
 // One column of the table rebuilt from its cell texts for the curve.
 struct CurveElement {
-    int column = 0;                 // grid column 1 … N
-    model::CalcInputs inputs;       // kind, slots, count, roughness, and the medium of the curve
-    engine::EngineOptions options;  // curve mode, with the column's two-option text
-    Real branchRatio = 0;           // the tees 5/5 and 5/6: main flow / branch flow; 0 otherwise
+    int column = 0;                   // grid column 1 … N
+    model::CalcInputs inputs;         // kind, slots, count, roughness, and the medium of the curve
+    engine::EngineOptions options;    // curve mode, with the column's two-option text
+    Real branchRatio = 0;             // the tees 5/5 and 5/6: main flow / branch flow; 0 otherwise
     bool computedAtZeroFlow = false;  // the height difference: ρ g h also without flow
     bool hasReynolds = true;          // false for the height difference
     bool regimeFromSecond = false;    // the contractions decide the engine by Re₂

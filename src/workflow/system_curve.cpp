@@ -23,15 +23,16 @@ const std::string& rangeText(const lang::TextCatalogue& texts, CurveRangeText te
     return lang::blockText(texts, kBlock, text);
 }
 
-UserMessage elementFailure(const lang::TextCatalogue& texts, const CurveElementError& e, const std::string& flowUnit,
-                           Real unitFactor) {
+UserMessage elementFailure(const lang::TextCatalogue& texts, const CurveElementError& e,
+                           const std::string& flowUnit, Real unitFactor) {
     std::string text = rangeText(texts, CurveRangeText::ElementFailed) + "\r" +
                        rangeText(texts, CurveRangeText::ElementFailedAdvice) + "\r" +
                        texts.text(GlobalText::CaptionColumn) + " " + std::to_string(e.column());
     if (e.flow() >= 0)
         text += ", " + texts.text(GlobalText::CaptionFlow) + " " +
                 tools::copyFlowText(e.flow() / unitFactor, texts.edition().decimalComma()) + " " + flowUnit;
-    return {.icon = MessageIcon::Error, .caption = texts.text(GlobalText::ProgramTitle), .text = std::move(text)};
+    return {
+        .icon = MessageIcon::Error, .caption = texts.text(GlobalText::ProgramTitle), .text = std::move(text)};
 }
 
 UserMessage information(const lang::TextCatalogue& texts, CurveRangeText text) {
@@ -111,12 +112,13 @@ std::optional<SystemCurveRun> runSystemCurve(const ResultsTable& table, const Ma
         Real largest = 0;
         for (const Real loss : data.losses) largest = std::max(largest, std::fabs(loss));
         if (largest < kNoLoss) {
-            messenger.show(information(texts, data.units == model::UnitSystem::Us ? CurveRangeText::NoLossUs
-                                                                                  : CurveRangeText::NoLossMetric));
+            messenger.show(information(texts, data.units == model::UnitSystem::Us
+                                                  ? CurveRangeText::NoLossUs
+                                                  : CurveRangeText::NoLossMetric));
             return std::nullopt;
         }
-        run.crossesTransition =
-            std::any_of(reynolds.begin(), reynolds.end(), [](const ReynoldsRange& r) { return r.crossesTransition(); });
+        run.crossesTransition = std::any_of(reynolds.begin(), reynolds.end(),
+                                            [](const ReynoldsRange& r) { return r.crossesTransition(); });
         if (run.crossesTransition) messenger.show(information(texts, CurveRangeText::TransitionNotice));
         return run;
     } catch (const CurveElementError& e) {

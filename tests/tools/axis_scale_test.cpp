@@ -29,7 +29,8 @@ const StepCase stepCases[] = {
     {"span 1e6: s 1e5, j 5, scientific", 1e6L, AxisKind::Pressure, 1e5L, 4},
     {"flow span 30000: step 2500 above 1000, scientific", 30000, AxisKind::Flow, 2500, 4},
     {"pressure span 30000: step 2500, fixed", 30000, AxisKind::Pressure, 2500, 0},
-    {"span 0.0099: s 0.00099 needs j 4 (0.99 is not above 0.999), so scientific", 0.0099L, AxisKind::Flow, 0.001L, 4},
+    {"span 0.0099: s 0.00099 needs j 4 (0.99 is not above 0.999), so scientific", 0.0099L, AxisKind::Flow,
+     0.001L, 4},
     {"span 0.012: s 0.0012, j 3, m 1", 0.012L, AxisKind::Flow, 0.001L, 3},
 };
 
@@ -45,9 +46,9 @@ TEST_P(NiceStepTest, FollowsTheRule) {
 INSTANTIATE_TEST_SUITE_P(Spans, NiceStepTest, ::testing::ValuesIn(stepCases));
 
 TEST(RoundDownToOneDigit, AboveTenAndBelowOneOnly) {
-    const std::pair<Real, Real> cases[] = {{347, 300}, {20, 20},     {10, 10},   {5.5L, 5.5L}, {1, 1},
-                                           {0.0347L, 0.03L}, {0.3L, 0.3L}, {0.1L, 0.1L}, {0, 0}, {-3.7L, -3.7L},
-                                           {12345, 10000}};
+    const std::pair<Real, Real> cases[] = {{347, 300}, {20, 20},         {10, 10},      {5.5L, 5.5L},
+                                           {1, 1},     {0.0347L, 0.03L}, {0.3L, 0.3L},  {0.1L, 0.1L},
+                                           {0, 0},     {-3.7L, -3.7L},   {12345, 10000}};
     for (const auto& [value, rounded] : cases)
         EXPECT_NEAR(roundDownToOneDigit(value), rounded, 1e-12L) << static_cast<double>(value);
 }

@@ -96,23 +96,26 @@ TEST(CopyText, NumberForms) {
 TEST(CopyText, WithPumpColumnAndOperatingPoint) {
     SystemCurveData data = quadraticCurve();
     // Pump Δp = 0.3 − 0.02 Q bar between 2 and 8 m³/h (ρ g = 10000 Pa/m: H = 3 − 0.2 Q m).
-    const PumpCurve pump({{2, 2.6L}, {5, 2}, {8, 1.4L}}, HeadUnit::Metre, 10000 / 9.81L, model::UnitSystem::Metric);
+    const PumpCurve pump({{2, 2.6L}, {5, 2}, {8, 1.4L}}, HeadUnit::Metre, 10000 / 9.81L,
+                         model::UnitSystem::Metric);
     const OperatingPoint point{5, 0.05L, 2};
     const CurvePlot plot = buildCurvePlot(data, water(), englishWords(), {&pump, point});
     EXPECT_EQ(plot.pressureUnit, "mbar");
     EXPECT_EQ(plot.y.max, 275);  // the pump's 260 mbar are inside the axis (step 25)
     const std::string text = curveCopyText(plot, data, {&pump, point}, englishWords(), "Pump");
     EXPECT_TRUE(text.starts_with("Volume flow in m³/h\tPressure loss in mbar\tPump in mbar\r\n"));
-    EXPECT_NE(text.find("\r\n1.000\t2.000\t\r\n"), std::string::npos);      // no pump below 2 m³/h
+    EXPECT_NE(text.find("\r\n1.000\t2.000\t\r\n"), std::string::npos);  // no pump below 2 m³/h
     EXPECT_NE(text.find("\r\n5.000\t50.000\t200.000\r\n"), std::string::npos);
-    EXPECT_TRUE(text.ends_with("\r\n\r\nOperating point: Volume flow 5.000 m³/h, Pressure difference 50.000 mbar, "
-                               "Head 2.000 m\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("\r\n\r\nOperating point: Volume flow 5.000 m³/h, Pressure difference 50.000 mbar, "
+                       "Head 2.000 m\r\n"));
     EXPECT_EQ(plot.footer.front(),
               "Operating point: Volume flow 5.000 m³/h, Pressure difference 50.000 mbar, Head 2.000 m");
 
     const CurvePlot none = buildCurvePlot(data, water(), englishWords(), {&pump, std::nullopt});
     EXPECT_EQ(none.footer, std::vector<std::string>{"No crossing."});
-    EXPECT_TRUE(curveCopyText(none, data, {&pump, std::nullopt}, englishWords(), "Pump").ends_with("\r\n\r\nNo crossing.\r\n"));
+    EXPECT_TRUE(curveCopyText(none, data, {&pump, std::nullopt}, englishWords(), "Pump")
+                    .ends_with("\r\n\r\nNo crossing.\r\n"));
 }
 
 TEST(CopyText, GermanDecimalComma) {
@@ -166,7 +169,8 @@ TEST(PlotLayoutTest, CurveMapsIntoTheFrame) {
 TEST(PlotLayoutTest, PumpCurveClippedAndOperatingPointMarked) {
     SystemCurveData data = quadraticCurve();
     // A pump reaching beyond the diagram: drawn only between 0 and 10 m³/h.
-    const PumpCurve pump({{0, 3}, {10, 2}, {20, 0}}, HeadUnit::Metre, 10000 / 9.81L, model::UnitSystem::Metric);
+    const PumpCurve pump({{0, 3}, {10, 2}, {20, 0}}, HeadUnit::Metre, 10000 / 9.81L,
+                         model::UnitSystem::Metric);
     const OperatingPoint point{8, 0.128L, 2.2L};
     const CurvePlot plot = buildCurvePlot(data, water(), englishWords(), {&pump, point});
     const PlotLayout layout = layoutCurvePlot(plot, 800, 600, {});
@@ -215,9 +219,10 @@ TEST(SvgCanvasTest, HoldsThePolylineAndTheLabels) {
         const auto comma = pair.find(',');
         parsed.emplace_back(std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1)));
     }
-    const auto& expected = std::get<PolylineItem>(*std::find_if(layout.items.begin(), layout.items.end(), [](const PlotItem& i) {
-                               return std::holds_alternative<PolylineItem>(i);
-                           })).points;
+    const auto& expected =
+        std::get<PolylineItem>(*std::find_if(layout.items.begin(), layout.items.end(), [](const PlotItem& i) {
+            return std::holds_alternative<PolylineItem>(i);
+        })).points;
     ASSERT_EQ(parsed.size(), expected.size());
     for (std::size_t i = 0; i < parsed.size(); ++i) {
         EXPECT_NEAR(parsed[i].first, static_cast<double>(expected[i].x), 0.006);
@@ -230,7 +235,8 @@ TEST(SvgCanvasTest, HoldsThePolylineAndTheLabels) {
 TEST(SvgCanvasTest, EscapesMarkup) {
     CurveMedium medium = water();
     medium.name = "Oil <A&B> \"x\"";
-    const std::string svg = plotSvg(layoutCurvePlot(buildCurvePlot(quadraticCurve(), medium, englishWords()), 400, 300, {}));
+    const std::string svg =
+        plotSvg(layoutCurvePlot(buildCurvePlot(quadraticCurve(), medium, englishWords()), 400, 300, {}));
     EXPECT_NE(svg.find("Oil &lt;A&amp;B&gt; &quot;x&quot;, liquid"), std::string::npos);
 }
 
@@ -241,10 +247,12 @@ namespace velmora::tools {
 namespace {
 
 TEST(PlotSvgReader, ReadsBackWhatTheCanvasWrote) {
-    const PumpCurve pump({{0, 3}, {10, 2}, {20, 0}}, HeadUnit::Metre, 10000 / 9.81L, model::UnitSystem::Metric);
+    const PumpCurve pump({{0, 3}, {10, 2}, {20, 0}}, HeadUnit::Metre, 10000 / 9.81L,
+                         model::UnitSystem::Metric);
     CurveMedium medium = water();
     medium.name = "Brine <30 %> & more";
-    const CurvePlot plot = buildCurvePlot(quadraticCurve(), medium, englishWords(), {&pump, OperatingPoint{8, 0.128L, 2.2L}});
+    const CurvePlot plot =
+        buildCurvePlot(quadraticCurve(), medium, englishWords(), {&pump, OperatingPoint{8, 0.128L, 2.2L}});
     PlotStyle style;
     style.fontFamily = "DejaVu Sans";
     const PlotLayout layout = layoutCurvePlot(plot, 900, 600, style);

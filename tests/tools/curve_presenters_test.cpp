@@ -19,8 +19,12 @@ using model::CurvePlotText;
 using model::CurveRangeText;
 using model::MessageIcon;
 
-const lang::TextCatalogue& english() { return velmora::testing::loadBuiltTexts(Language::English); }
-const lang::TextCatalogue& german() { return velmora::testing::loadBuiltTexts(Language::German); }
+const lang::TextCatalogue& english() {
+    return velmora::testing::loadBuiltTexts(Language::English);
+}
+const lang::TextCatalogue& german() {
+    return velmora::testing::loadBuiltTexts(Language::German);
+}
 
 const std::string& rangeText(const lang::TextCatalogue& texts, CurveRangeText text) {
     return texts.windowBlock("TAnlagenkennlinie_Dlg")->at(static_cast<std::size_t>(text));
@@ -45,9 +49,10 @@ TEST(CurveTextBlocks, CompleteInEveryLanguage) {
 // ---- range dialog ------------------------------------------------------------------------------
 
 TEST(CurvePointCount, Rule) {
-    const std::pair<Real, int> cases[] = {{1, 10}, {0, 10}, {1.9L, 10}, {-3, 10}, {2, 2},
-                                          {2.5L, 3}, {2.49L, 2}, {20, 20}, {10000, 10000}};
-    for (const auto& [entered, points] : cases) EXPECT_EQ(curvePointCount(entered), points) << static_cast<double>(entered);
+    const std::pair<Real, int> cases[] = {{1, 10},   {0, 10},    {1.9L, 10}, {-3, 10},      {2, 2},
+                                          {2.5L, 3}, {2.49L, 2}, {20, 20},   {10000, 10000}};
+    for (const auto& [entered, points] : cases)
+        EXPECT_EQ(curvePointCount(entered), points) << static_cast<double>(entered);
     EXPECT_GT(curvePointCount(1e30L), kMaxCurvePoints);
 }
 
@@ -72,8 +77,8 @@ TEST(CurveRangePresenterTest, DefaultsAndUnits) {
 struct RefusalCase {
     const char* name;
     CurveRangeEntries entries;
-    int entry;                    // the field that gets the focus
-    std::string expectedText;     // German texts
+    int entry;                 // the field that gets the focus
+    std::string expectedText;  // German texts
 };
 
 TEST(CurveRangePresenterTest, RefusalsNameTheirEntry) {
@@ -83,10 +88,17 @@ TEST(CurveRangePresenterTest, RefusalsNameTheirEntry) {
         {"from", {"1x", "10", 0, "20"}, CurveRangePresenter::From, invalid + "von\"!"},
         {"to", {"1", "", 0, "20"}, -2, ""},  // an empty entry reads as 0: no message here
         {"to", {"1", "zehn", 0, "20"}, CurveRangePresenter::To, invalid + "bis\"!"},
-        {"points", {"1", "10", 0, "2o"}, CurveRangePresenter::Points, invalid + "Anzahl Berechnungspunkte\"!"},
-        {"negative from", {"-1", "10", 0, "20"}, CurveRangePresenter::From,
+        {"points",
+         {"1", "10", 0, "2o"},
+         CurveRangePresenter::Points,
+         invalid + "Anzahl Berechnungspunkte\"!"},
+        {"negative from",
+         {"-1", "10", 0, "20"},
+         CurveRangePresenter::From,
          rangeText(de, CurveRangeText::NegativeFrom)},
-        {"too many points", {"0", "10", 0, "10001"}, CurveRangePresenter::Points,
+        {"too many points",
+         {"0", "10", 0, "10001"},
+         CurveRangePresenter::Points,
          rangeText(de, CurveRangeText::TooManyPoints)},
     };
     for (const RefusalCase& c : cases) {
@@ -148,8 +160,10 @@ SystemLoss parabolaLoss() {
 void enterPump(CurvePlotPresenter& presenter, const std::vector<std::pair<std::string, std::string>>& rows) {
     for (int row = 0; row < kMaxPumpPoints; ++row) {
         const bool given = row < static_cast<int>(rows.size());
-        presenter.form().setText(CurvePlotPresenter::flowField(row), given ? rows[static_cast<std::size_t>(row)].first : "");
-        presenter.form().setText(CurvePlotPresenter::headField(row), given ? rows[static_cast<std::size_t>(row)].second : "");
+        presenter.form().setText(CurvePlotPresenter::flowField(row),
+                                 given ? rows[static_cast<std::size_t>(row)].first : "");
+        presenter.form().setText(CurvePlotPresenter::headField(row),
+                                 given ? rows[static_cast<std::size_t>(row)].second : "");
     }
 }
 
@@ -168,7 +182,8 @@ TEST(CurvePlotPresenterTest, PumpGivesTheOperatingPoint) {
     EXPECT_EQ(presenter.form().output(CurvePlotPresenter::Statement),
               "Operating point: Volume flow 10.000 m³/h, Pressure difference 1.500 bar, Head 15.000 m");
     EXPECT_TRUE(presenter.form().enabled(CurvePlotPresenter::Remove));
-    EXPECT_NE(presenter.copyText().find("\r\n\r\nOperating point: Volume flow 10.000 m³/h"), std::string::npos);
+    EXPECT_NE(presenter.copyText().find("\r\n\r\nOperating point: Volume flow 10.000 m³/h"),
+              std::string::npos);
 
     presenter.removePump();
     EXPECT_FALSE(presenter.pumpShown());
@@ -183,7 +198,8 @@ TEST(CurvePlotPresenterTest, NoCrossingSaidPlainly) {
     model::RecordingMessenger messenger;
     ASSERT_TRUE(presenter.drawPump(messenger));
     EXPECT_FALSE(presenter.operatingPoint());
-    EXPECT_EQ(presenter.form().output(CurvePlotPresenter::Statement), plotText(english(), CurvePlotText::NoCrossing));
+    EXPECT_EQ(presenter.form().output(CurvePlotPresenter::Statement),
+              plotText(english(), CurvePlotText::NoCrossing));
 }
 
 TEST(CurvePlotPresenterTest, ProblemsNameTheirRow) {

@@ -18,14 +18,16 @@ TEST(MonotoneCurve, HandWorkedValue) {
 
 TEST(MonotoneCurve, StraightLineStaysStraight) {
     const MonotoneCurve curve({0, 10, 20, 40}, {20, 15, 10, 0});
-    for (Real q = 0; q <= 40; q += 0.5L) EXPECT_NEAR(curve(q), 20 - 0.5L * q, 1e-12L) << static_cast<double>(q);
+    for (Real q = 0; q <= 40; q += 0.5L)
+        EXPECT_NEAR(curve(q), 20 - 0.5L * q, 1e-12L) << static_cast<double>(q);
 }
 
 TEST(MonotoneCurve, NeverOvershootsSteepData) {
     // Akima's data that Fritsch and Carlson use to show the overshoot of a cubic spline: a
     // monotone rise with a sharp knee. The curve must rise everywhere and stay within 0 … 0.999994.
     const std::vector<Real> x{7.99L, 8.09L, 8.19L, 8.7L, 9.2L, 10, 12, 15, 20};
-    const std::vector<Real> y{0, 2.76429e-5L, 4.37498e-2L, 0.169183L, 0.469428L, 0.943740L, 0.998636L, 0.999919L, 0.999994L};
+    const std::vector<Real> y{0,         2.76429e-5L, 4.37498e-2L, 0.169183L, 0.469428L,
+                              0.943740L, 0.998636L,   0.999919L,   0.999994L};
     const MonotoneCurve curve(x, y);
     Real before = curve(x.front());
     for (Real q = x.front(); q <= x.back(); q += 0.001L) {

@@ -48,7 +48,9 @@ TEST(OperatingPoint, OnlyWithinTheDiagram) {
 TEST(OperatingPoint, TheHighestCrossingWhenThereAreSeveral) {
     // A system curve that meets the pump line at Q = 5, 30 and 40 (pump − system =
     // −0.0001 (Q − 5)(Q − 30)(Q − 40)); inside a diagram up to 35 the highest crossing is 30.
-    const SystemLoss system = [](Real q) { return 2 - 0.05L * q + 0.001L * (q - 5) * (q - 30) * (q - 40) / 10; };
+    const SystemLoss system = [](Real q) {
+        return 2 - 0.05L * q + 0.001L * (q - 5) * (q - 30) * (q - 40) / 10;
+    };
     const auto point = findOperatingPoint(linearPump(), system, 0, 35, {0, 10, 20, 30});
     ASSERT_TRUE(point);
     EXPECT_NEAR(point->flow, 30, 1e-9L);

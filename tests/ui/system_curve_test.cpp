@@ -66,7 +66,8 @@ class SystemCurveTest : public QObject {
   private Q_SLOTS:
     void refusedForAnEmptyTableAndForAGas() {
         model::RecordingMessenger messenger;
-        MainWindow window(testing::builtTexts(), VELMORA_DATA_DIR, MainWindow::Interaction{&messenger, nullptr});
+        MainWindow window(testing::builtTexts(), VELMORA_DATA_DIR,
+                          MainWindow::Interaction{&messenger, nullptr});
         window.show();
         QAction* entry = window.command(model::MyWindowText::CalcSystemCurve);
         QVERIFY(entry->isVisible());
@@ -85,7 +86,8 @@ class SystemCurveTest : public QObject {
 
     void rangeDialogPlotWindowPumpAndPictures() {
         model::RecordingMessenger messenger;
-        MainWindow window(testing::builtTexts(), VELMORA_DATA_DIR, MainWindow::Interaction{&messenger, nullptr});
+        MainWindow window(testing::builtTexts(), VELMORA_DATA_DIR,
+                          MainWindow::Interaction{&messenger, nullptr});
         window.show();
         calculatePipeline(window);
         messenger.clear();
@@ -109,7 +111,8 @@ class SystemCurveTest : public QObject {
             QTest::mouseClick(buttonCaptioned(plot, "&Draw pump curve"), Qt::LeftButton);
             // The operating point is stated below the diagram, as the view paints it.
             for (const tools::PlotItem& item : plot->view()->currentLayout().items)
-                if (const auto* text = std::get_if<tools::TextItem>(&item); text && text->text.starts_with("Operating point"))
+                if (const auto* text = std::get_if<tools::TextItem>(&item);
+                    text && text->text.starts_with("Operating point"))
                     statement = QString::fromStdString(text->text);
             plot->saveDiagram(svgPath, 900, 600);
             plot->saveDiagram(pdfPath, 900, 600);
@@ -131,19 +134,23 @@ class SystemCurveTest : public QObject {
         window.command(model::MyWindowText::CalcSystemCurve)->trigger();
         QVERIFY(rangeSeen);
         QVERIFY(plotSeen);
-        QVERIFY2(messenger.messages().empty(), messenger.messages().empty() ? "" : messenger.messages()[0].text.c_str());
-        QVERIFY2(statement.contains(QRegularExpression(
-                     R"(^Operating point: Volume flow [0-9.]+ m³/h, Pressure difference [0-9.]+ bar, Head [0-9.]+ m$)")),
-                 qPrintable(statement));
+        QVERIFY2(messenger.messages().empty(),
+                 messenger.messages().empty() ? "" : messenger.messages()[0].text.c_str());
+        QVERIFY2(
+            statement.contains(QRegularExpression(
+                R"(^Operating point: Volume flow [0-9.]+ m³/h, Pressure difference [0-9.]+ bar, Head [0-9.]+ m$)")),
+            qPrintable(statement));
 
         // SVG (Qt SVG): the red curve through the 16 points of the run.
         const QString svg = QString::fromUtf8(contents(svgPath));
         QVERIFY(svg.contains("<svg"));
         // Qt SVG writes the pen on a group around each polyline.
-        static const QRegularExpression redPolyline("stroke=\"#dc0000\"[^>]*>\\s*<polyline[^>]*points=\"([^\"]+)\"");
+        static const QRegularExpression redPolyline(
+            "stroke=\"#dc0000\"[^>]*>\\s*<polyline[^>]*points=\"([^\"]+)\"");
         int longest = 0;
         for (auto it = redPolyline.globalMatch(svg); it.hasNext();)
-            longest = std::max(longest, static_cast<int>(it.next().captured(1).split(' ', Qt::SkipEmptyParts).size()));
+            longest = std::max(longest,
+                               static_cast<int>(it.next().captured(1).split(' ', Qt::SkipEmptyParts).size()));
         QVERIFY2(longest == 16, qPrintable(QString::number(longest)));
 
         // PDF: vector, its labels as text.
@@ -152,8 +159,10 @@ class SystemCurveTest : public QObject {
         pdftotext.start("pdftotext", {pdfPath, "-"});
         if (pdftotext.waitForFinished(20000) && pdftotext.exitCode() == 0) {
             const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-            for (const char* label : {"Volume flow (m³/h)", "Pressure loss bar", "Pump curve", "Operating point", "Water"})
-                QVERIFY2(text.contains(QString::fromUtf8(label)), qPrintable(QString::fromUtf8(label) + " in: " + text));
+            for (const char* label :
+                 {"Volume flow (m³/h)", "Pressure loss bar", "Pump curve", "Operating point", "Water"})
+                QVERIFY2(text.contains(QString::fromUtf8(label)),
+                         qPrintable(QString::fromUtf8(label) + " in: " + text));
         } else {
             QWARN("pdftotext is not installed: the PDF's text is not read back");
         }

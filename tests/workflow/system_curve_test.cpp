@@ -77,12 +77,14 @@ TEST_P(CurveAtTheTableFlow, EqualsTheTableTotal) {
     const CurvePipeline pipeline(bench.table, waterMedium());
     const bool us = GetParam() == UnitSystem::Us;
     // The total in mbar, or lbw./sq.ft. (144 to the psi).
-    const Real total = us ? bench.table.totalSmallUnit() / us::lbwSqFtPerPsi : bench.table.totalSmallUnit() / 1000;
+    const Real total =
+        us ? bench.table.totalSmallUnit() / us::lbwSqFtPerPsi : bench.table.totalSmallUnit() / 1000;
     const Real curve = pipeline.lossAt(40);
     EXPECT_NEAR(curve, total, std::fabs(total) * 2e-6L) << "curve " << static_cast<double>(curve);
 }
 
-INSTANTIATE_TEST_SUITE_P(UnitSystems, CurveAtTheTableFlow, ::testing::Values(UnitSystem::Metric, UnitSystem::Us));
+INSTANTIATE_TEST_SUITE_P(UnitSystems, CurveAtTheTableFlow,
+                         ::testing::Values(UnitSystem::Metric, UnitSystem::Us));
 
 TEST(CurvePipelineTest, EachColumnAtItsOwnFlow) {
     // The flow changes from element to element; each rebuilt element at its column's flow gives
@@ -130,7 +132,8 @@ TEST(SystemCurveRun, ZeroToTenInElevenPointsStartsAtTheStaticHead) {
     EXPECT_NEAR(run->data.losses[0], staticHead, 1e-12L);  // the pipe adds nothing without flow
     for (int i = 1; i < 11; ++i) {
         EXPECT_NEAR(run->data.flows[static_cast<std::size_t>(i)], i, 1e-15L);
-        EXPECT_GT(run->data.losses[static_cast<std::size_t>(i)], run->data.losses[static_cast<std::size_t>(i - 1)]);
+        EXPECT_GT(run->data.losses[static_cast<std::size_t>(i)],
+                  run->data.losses[static_cast<std::size_t>(i - 1)]);
     }
     EXPECT_NEAR(run->data.losses[5], run->pipeline->lossAt(5), 1e-15L);
     EXPECT_EQ(run->data.flowUnit, "m³/h");
