@@ -20,6 +20,8 @@ get_property(velmora_data GLOBAL PROPERTY VELMORA_INSTALLED_DATA)
 install(FILES ${velmora_data} DESTINATION ${VELMORA_INSTALL_DATADIR})
 get_property(velmora_guide GLOBAL PROPERTY VELMORA_INSTALLED_GUIDE)
 install(FILES ${velmora_guide} DESTINATION ${VELMORA_INSTALL_DOCDIR})
+# The reference of the pipeline description velmora-cli reads, beside the guide.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/PIPELINE.md DESTINATION ${VELMORA_INSTALL_DOCDIR})
 # The list of data files, for the test of the installed layout.
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/installed-data.txt CONTENT "$<JOIN:${velmora_data},\n>\n")
 

@@ -15,7 +15,8 @@ for file in bin/velmora bin/velmora-cli bin/velmora-render share/applications/ve
             share/mime/packages/velmora.xml share/metainfo/app.velmora.Velmora.metainfo.xml \
             share/icons/hicolor/scalable/apps/velmora.svg share/icons/hicolor/48x48/apps/velmora.png \
             share/icons/hicolor/256x256/mimetypes/application-x-velmora-project.png \
-            share/man/man1/velmora.1.gz share/man/man1/velmora-cli.1.gz share/doc/velmora/velmora_en.html; do
+            share/man/man1/velmora.1.gz share/man/man1/velmora-cli.1.gz share/doc/velmora/velmora_en.html \
+            share/doc/velmora/PIPELINE.md; do
   [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 while read -r data; do
