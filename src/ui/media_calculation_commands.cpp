@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/solution_dialog.h"
 #include "ui/user_database_dialogs.h"
+#include "ui/water_air_dialogs.h"
 
 namespace velmora::ui {
 
@@ -58,12 +59,33 @@ struct MediaDialogs {
     EstimationDialog* estimation = nullptr;
     UserDatabaseEditDialog* edit = nullptr;
     UserDatabaseDialog* select = nullptr;
+    WaterSteamDialog* water = nullptr;
+    WaterSaturationDialog* waterSaturation = nullptr;
+    DryAirDialog* dryAir = nullptr;
+    HumidAirDialog* humidAir = nullptr;
+    SaturatedAirDialog* saturatedAir = nullptr;
 };
+
+// A dialog of the medium menu that needs only the texts: created on first use, then reused.
+template <class Dialog>
+void provideTextDialog(MainWindow& window, std::shared_ptr<MediaDialogs> dialogs, MyWindowText entry,
+                       Dialog* MediaDialogs::*slot) {
+    window.provideCommand(entry, [dialogs, slot] {
+        Dialog*& dialog = (*dialogs).*slot;
+        if (!dialog) dialog = new Dialog(dialogs->window.texts(), &dialogs->window);
+        dialogs->apply(dialog->run(dialogs->output()));
+    });
+}
 
 }  // namespace
 
 void installMediaCalculationDialogs(MainWindow& window) {
     auto dialogs = std::make_shared<MediaDialogs>(window);
+    provideTextDialog(window, dialogs, MyWindowText::MediumWaterGeneral, &MediaDialogs::water);
+    provideTextDialog(window, dialogs, MyWindowText::MediumWaterSaturated, &MediaDialogs::waterSaturation);
+    provideTextDialog(window, dialogs, MyWindowText::MediumAirDry, &MediaDialogs::dryAir);
+    provideTextDialog(window, dialogs, MyWindowText::MediumAirHumid, &MediaDialogs::humidAir);
+    provideTextDialog(window, dialogs, MyWindowText::MediumAirSaturated, &MediaDialogs::saturatedAir);
     window.provideCommand(MyWindowText::MediumBrines, [dialogs] {
         if (!dialogs->brine) dialogs->brine = new BrineDialog(dialogs->window.texts(), &dialogs->window);
         dialogs->apply(dialogs->brine->run(dialogs->output()));

@@ -199,6 +199,82 @@ class MediaCalculationDialogsTest : public QObject {
         QCOMPARE(window.form().text(FormField::Density), std::string("998,2"));
     }
 
+    void waterSteamTransfersSteamAsAGas_data() { languages(); }
+    void waterSteamTransfersSteamAsAGas() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 0), "10");
+            type(entry(dialog, 1), "200");
+            buttonNamed(dialog, calculateText(language))->click();
+            photograph(dialog, "water_general_" + languageTag(language));
+            buttonNamed(dialog, transferText(language))->click();
+        });
+        window.command(MyWindowText::MediumWaterGeneral)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Gas);
+        QCOMPARE(window.form().text(FormField::InletPressure), std::string("10"));
+        QCOMPARE(window.form().text(FormField::InletTemperature), std::string("200"));
+        QVERIFY(window.form().text(FormField::Density).starts_with("4"));  // 4.854 kg/m³
+    }
+
+    void saturatedWaterTransfersTheVapour_data() { languages(); }
+    void saturatedWaterTransfersTheVapour() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 0), "100");
+            buttonNamed(dialog, calculateText(language))->click();
+            photograph(dialog, "water_saturation_" + languageTag(language));
+            buttonNamed(dialog, language == testing::Language::German ? "Daten von Dampf übernehmen"
+                                                                       : "Transfer vapour data")
+                ->click();
+        });
+        window.command(MyWindowText::MediumWaterSaturated)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Gas);
+        QCOMPARE(window.form().text(FormField::InletTemperature), std::string("100"));
+        QVERIFY(window.form().text(FormField::InletPressure).starts_with("1"));  // 1.01418 bar
+    }
+
+    void airDialogsTransferTheirStates_data() { languages(); }
+    void airDialogsTransferTheirStates() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 1), "20");
+            buttonNamed(dialog, calculateText(language))->click();
+            photograph(dialog, "air_dry_" + languageTag(language));
+            buttonNamed(dialog, transferText(language))->click();
+        });
+        window.command(MyWindowText::MediumAirDry)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Gas);
+        QVERIFY(window.form().text(FormField::Density).starts_with("1"));  // 1.1885 kg/m³
+
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 1), "20");
+            type(entry(dialog, 2), "50");
+            buttonNamed(dialog, calculateText(language))->click();
+            photograph(dialog, "air_humid_" + languageTag(language));
+            buttonNamed(dialog, transferText(language))->click();
+        });
+        window.command(MyWindowText::MediumAirHumid)->trigger();
+        QVERIFY(window.form().text(FormField::MediumName).find("50") != std::string::npos);
+
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 0), "-190");
+            buttonNamed(dialog, calculateText(language))->click();
+            photograph(dialog, "air_saturated_" + languageTag(language));
+            buttonNamed(dialog, language == testing::Language::German ? "Daten von Flüssigkeit übernehmen"
+                                                                       : "Transfer liquid data")
+                ->click();
+        });
+        window.command(MyWindowText::MediumAirSaturated)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Liquid);
+        QVERIFY(window.form().text(FormField::Density).starts_with("8"));  // about 860 kg/m³ at 83 K
+    }
+
   private:
     static void languages() {
         QTest::addColumn<testing::Language>("language");
