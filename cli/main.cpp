@@ -12,6 +12,7 @@
 #include "calc_command.h"
 #include "curve_command.h"
 #include "props_commands.h"
+#include "props_database_commands.h"
 #include "props_dialog_commands.h"
 #include "tool_commands.h"
 
@@ -27,7 +28,8 @@ constexpr const char* usage =
     "       velmora-cli props water P T | saturation --temperature=T|--pressure=P | air P T\n"
     "                         | humid-air P T RH | saturated-air TK   (bar abs., °C, %, K)\n"
     "                         | brine N C T | oil NAME T | solution NAME W T | estimate NAME P T\n"
-    "                         | list brines|oils|solutions|substances\n"
+    "                         | liquid NAME T | gas NAME P T | vapour-pressure NAME T\n"
+    "                         | list brines|oils|solutions|substances|liquids|gases|vapour-pressure\n"
     "       velmora-cli tool NAME KEY=TEXT... [--units=metric|US] [--decimals=N]   (tool --help lists them)\n"
     "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
@@ -58,6 +60,9 @@ constexpr NamedDialogProps dialogPropsCommands[] = {
     {"oil", cli::propsOil},
     {"solution", cli::propsSolution},
     {"estimate", cli::propsEstimate},
+    {"liquid", cli::propsLiquid},
+    {"gas", cli::propsGas},
+    {"vapour-pressure", cli::propsVapourPressure},
 };
 
 int runProps(const std::vector<std::string>& args, const cli::PropsContext& context) {
@@ -69,9 +74,11 @@ int runProps(const std::vector<std::string>& args, const cli::PropsContext& cont
             if (args[0] == command.name) return command.run(rest, context, std::cout, std::cerr);
         if (args[0] == "list" && rest.size() == 1)
             if (auto status = cli::propsListMediaDialogs(rest[0], context, std::cout, std::cerr)) return *status;
+        if (args[0] == "list" && rest.size() == 1)
+            if (auto status = cli::propsListDatabases(rest[0], context, std::cout, std::cerr)) return *status;
     }
     std::cerr << "error: props needs one of water, saturation, air, humid-air, saturated-air, brine, oil, solution, "
-                 "estimate, list\n"
+                 "estimate, liquid, gas, vapour-pressure, list\n"
               << usage;
     return 2;
 }

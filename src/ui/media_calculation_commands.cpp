@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/brine_oil_dialogs.h"
+#include "ui/database_dialogs.h"
 #include "ui/estimation_dialog.h"
 #include "ui/main_window.h"
 #include "ui/solution_dialog.h"
@@ -64,6 +65,8 @@ struct MediaDialogs {
     DryAirDialog* dryAir = nullptr;
     HumidAirDialog* humidAir = nullptr;
     SaturatedAirDialog* saturatedAir = nullptr;
+    GasDialog* gas = nullptr;
+    LiquidDialog* liquid = nullptr;
 };
 
 // A dialog of the medium menu that needs only the texts: created on first use, then reused.
@@ -86,6 +89,15 @@ void installMediaCalculationDialogs(MainWindow& window) {
     provideTextDialog(window, dialogs, MyWindowText::MediumAirDry, &MediaDialogs::dryAir);
     provideTextDialog(window, dialogs, MyWindowText::MediumAirHumid, &MediaDialogs::humidAir);
     provideTextDialog(window, dialogs, MyWindowText::MediumAirSaturated, &MediaDialogs::saturatedAir);
+    window.provideCommand(MyWindowText::MediumLiquids, [dialogs] {
+        if (!dialogs->liquid)
+            dialogs->liquid = new LiquidDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        dialogs->apply(dialogs->liquid->run(dialogs->output()));
+    });
+    window.provideCommand(MyWindowText::MediumGases, [dialogs] {
+        if (!dialogs->gas) dialogs->gas = new GasDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        dialogs->apply(dialogs->gas->run(dialogs->output()));
+    });
     window.provideCommand(MyWindowText::MediumBrines, [dialogs] {
         if (!dialogs->brine) dialogs->brine = new BrineDialog(dialogs->window.texts(), &dialogs->window);
         dialogs->apply(dialogs->brine->run(dialogs->output()));
