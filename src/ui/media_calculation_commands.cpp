@@ -95,7 +95,8 @@ void installMediaCalculationDialogs(MainWindow& window) {
         dialogs->apply(dialogs->liquid->run(dialogs->output()));
     });
     window.provideCommand(MyWindowText::MediumGases, [dialogs] {
-        if (!dialogs->gas) dialogs->gas = new GasDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
+        if (!dialogs->gas)
+            dialogs->gas = new GasDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);
         dialogs->apply(dialogs->gas->run(dialogs->output()));
     });
     window.provideCommand(MyWindowText::MediumBrines, [dialogs] {

@@ -13,6 +13,7 @@ QLabel* outputLabel(DialogBinder& binder, int field, int minimumWidth) {
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(minimumWidth);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // one line high, never stretched
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     binder.bindOutput(field, label);
     return label;

@@ -12,6 +12,12 @@
 #include <QtTest>
 #include <functional>
 
+#include "lang/dialog_messages.h"
+#include "model/gas_window_text.h"
+#include "model/liquid_window_text.h"
+#include "model/vapour_pressure_window_text.h"
+#include "model/water_air_window_text.h"
+#include "ui/database_dialogs.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -74,7 +80,22 @@ void photograph(QWidget* dialog, const QString& name) {
 }
 
 QString languageTag(testing::Language language) {
-    return language == testing::Language::German ? "de" : "en";
+    switch (language) {
+        case testing::Language::German:
+            return "de";
+        case testing::Language::French:
+            return "fr";
+        case testing::Language::Dutch:
+            return "nl";
+        default:
+            return "en";
+    }
+}
+
+// A button caption of a window block in the edition's language, without its mnemonic mark.
+template <class Enum>
+QString blockButton(testing::Language language, const char* block, Enum text) {
+    return QString::fromStdString(lang::blockText(testing::builtTexts(language), block, text)).remove('&');
 }
 
 }  // namespace
@@ -199,17 +220,20 @@ class MediaCalculationDialogsTest : public QObject {
         QCOMPARE(window.form().text(FormField::Density), std::string("998,2"));
     }
 
-    void waterSteamTransfersSteamAsAGas_data() { languages(); }
+    void waterSteamTransfersSteamAsAGas_data() { fourLanguages(); }
     void waterSteamTransfersSteamAsAGas() {
         QFETCH(testing::Language, language);
         MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
         window.show();
+        using model::WaterSteamText;
         whenOpen([&](QWidget* dialog) {
             type(entry(dialog, 0), "10");
             type(entry(dialog, 1), "200");
-            buttonNamed(dialog, calculateText(language))->click();
+            buttonNamed(dialog, blockButton(language, model::kWaterSteamBlock, WaterSteamText::Calculate))
+                ->click();
             photograph(dialog, "water_general_" + languageTag(language));
-            buttonNamed(dialog, transferText(language))->click();
+            buttonNamed(dialog, blockButton(language, model::kWaterSteamBlock, WaterSteamText::TakeOver))
+                ->click();
         });
         window.command(MyWindowText::MediumWaterGeneral)->trigger();
         QVERIFY(window.form().state() == model::MediumState::Gas);
@@ -218,17 +242,20 @@ class MediaCalculationDialogsTest : public QObject {
         QVERIFY(window.form().text(FormField::Density).starts_with("4"));  // 4.854 kg/m³
     }
 
-    void saturatedWaterTransfersTheVapour_data() { languages(); }
+    void saturatedWaterTransfersTheVapour_data() { fourLanguages(); }
     void saturatedWaterTransfersTheVapour() {
         QFETCH(testing::Language, language);
         MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
         window.show();
+        using model::WaterSaturationText;
         whenOpen([&](QWidget* dialog) {
             type(entry(dialog, 0), "100");
-            buttonNamed(dialog, calculateText(language))->click();
+            buttonNamed(dialog,
+                        blockButton(language, model::kWaterSaturationBlock, WaterSaturationText::Calculate))
+                ->click();
             photograph(dialog, "water_saturation_" + languageTag(language));
-            buttonNamed(dialog, language == testing::Language::German ? "Daten von Dampf übernehmen"
-                                                                       : "Transfer vapour data")
+            buttonNamed(dialog,
+                        blockButton(language, model::kWaterSaturationBlock, WaterSaturationText::TakeVapour))
                 ->click();
         });
         window.command(MyWindowText::MediumWaterSaturated)->trigger();
@@ -267,7 +294,7 @@ class MediaCalculationDialogsTest : public QObject {
             buttonNamed(dialog, calculateText(language))->click();
             photograph(dialog, "air_saturated_" + languageTag(language));
             buttonNamed(dialog, language == testing::Language::German ? "Daten von Flüssigkeit übernehmen"
-                                                                       : "Transfer liquid data")
+                                                                      : "Transfer liquid data")
                 ->click();
         });
         window.command(MyWindowText::MediumAirSaturated)->trigger();
@@ -275,7 +302,80 @@ class MediaCalculationDialogsTest : public QObject {
         QVERIFY(window.form().text(FormField::Density).starts_with("8"));  // about 860 kg/m³ at 83 K
     }
 
+    void gasDatabaseTransfersAGas_data() { fourLanguages(); }
+    void gasDatabaseTransfersAGas() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        whenOpen([&](QWidget* dialog) {
+            const QList<QListWidget*> lists = dialog->findChildren<QListWidget*>();
+            QCOMPARE(lists.size(), 2);
+            lists[1]->setCurrentRow(4);  // air at 20 °C
+            type(entry(dialog, 0), "5");
+            photograph(dialog, "gases_" + languageTag(language));
+            buttonNamed(dialog,
+                        blockButton(language, model::kGasDatabaseBlock, model::GasDatabaseText::TakeMeasured))
+                ->click();
+        });
+        window.command(MyWindowText::MediumGases)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Gas);
+        QCOMPARE(window.form().text(FormField::InletTemperature), std::string("20"));
+        QCOMPARE(window.form().text(FormField::InletPressure), std::string("5"));
+        QVERIFY(window.form().text(FormField::Density).starts_with("5,9") ||
+                window.form().text(FormField::Density).starts_with("5.9"));  // SRK: 5.94 kg/m³
+    }
+
+    void liquidDatabaseTransfersMeasuredValues_data() { languages(); }
+    void liquidDatabaseTransfersMeasuredValues() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        whenOpen([&](QWidget* dialog) {
+            dialog->findChildren<QListWidget*>()[1]->setCurrentRow(2);  // water at 20 °C
+            type(entry(dialog, 0), "50");
+            buttonNamed(dialog, blockButton(language, model::kLiquidDatabaseBlock,
+                                            model::LiquidDatabaseText::Interpolate))
+                ->click();
+            photograph(dialog, "liquids_" + languageTag(language));
+            buttonNamed(dialog, blockButton(language, model::kLiquidDatabaseBlock,
+                                            model::LiquidDatabaseText::TakeMeasured))
+                ->click();
+        });
+        window.command(MyWindowText::MediumLiquids)->trigger();
+        QCOMPARE(window.form().text(FormField::Density), std::string("998.21"));
+    }
+
+    void vapourPressureDialogHandsBackBothValues_data() { languages(); }
+    void vapourPressureDialogHandsBackBothValues() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        VapourPressureDialog dialog(testing::builtTexts(language), persist::DataFileSet(VELMORA_DATA_DIR),
+                                    &window);
+        whenOpen([&](QWidget* open) {
+            type(entry(open, 0), "20");
+            photograph(open, "vapour_pressure_" + languageTag(language));
+            buttonNamed(
+                open, blockButton(language, model::kVapourPressureBlock, model::VapourPressureText::TakeBoth))
+                ->click();
+        });
+        const auto transfer = dialog.run({model::UnitSystem::Metric, language != testing::Language::English});
+        QVERIFY(transfer.has_value());
+        QVERIFY(!transfer->toPumpDesign);
+        QVERIFY(transfer->vapourPressure && transfer->density);
+        // Water by the Rackett line at 294 K, worked by hand: 1000·0.99705/0.2338^((1 − 294/647.35)^(2/7)
+        // − (1 − 298.15/647.35)^(2/7)) = 1001.2 kg/m³.
+        QCOMPARE(*transfer->density, std::string("1001"));
+    }
+
   private:
+    static void fourLanguages() {
+        QTest::addColumn<testing::Language>("language");
+        QTest::newRow("English") << testing::Language::English;
+        QTest::newRow("German") << testing::Language::German;
+        QTest::newRow("French") << testing::Language::French;
+        QTest::newRow("Dutch") << testing::Language::Dutch;
+    }
     static void languages() {
         QTest::addColumn<testing::Language>("language");
         QTest::newRow("English") << testing::Language::English;

@@ -111,7 +111,7 @@ for wanted in LIQUIDS:
     assert len(points) >= 12, wanted
     name = "n-" + wanted[2:] if wanted.startswith("N-") else wanted
     name = {"O-xylene": "o-Xylene", "M-xylene": "m-Xylene", "P-xylene": "p-Xylene"}.get(name, name)
-    name = name[0].upper() + name[1:] if not name.startswith("n-") else name
+    name = name if re.match(r"^[a-z]-", name) else name[0].upper() + name[1:]
     cas = value(block, "CAS")
     lines.append("\t".join([name, f"{value(block, 'StructureFormula')}, CAS {cas}", number(tm - 273.15, 2),
                             number(tb - 273.15, 2)] + points +

@@ -99,7 +99,8 @@ for cas, w in wagner.items():
         name = name[0].upper() + name[1:]
     source = (f"CAS {cas}; Wagner coefficients, Tc, pc, Tmin: McGarry (1983) in Reid/Prausnitz/Poling; "
               f"Z_RA: Spencer-Danner (COSTALD table); rho_R: {density_source}; M, Tm, Tb: ChemSep 8.32")
-    rows.append([name, cs["formula"] or "", number(M, 3), number(tm, 2), number(tb, 2), "1",
+    formula = "H2O" if cas == WATER else (cs["formula"] or "")
+    rows.append([name, formula, number(M, 3), number(tm, 2), number(tb, 2), "1",
                  w["A"], w["B"], w["C"], w["D"], str(tmin), str(tmax), number(tc, 2), number(pc, 4),
                  number(rho_r, 5), number(t_r, 2), costald[cas]["Z_RA"], source])
 
