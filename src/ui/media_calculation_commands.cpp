@@ -9,6 +9,7 @@
 #include "ui/database_dialogs.h"
 #include "ui/estimation_dialog.h"
 #include "ui/main_window.h"
+#include "ui/norm_conversion_dialog.h"
 #include "ui/solution_dialog.h"
 #include "ui/user_database_dialogs.h"
 #include "ui/water_air_dialogs.h"
@@ -67,6 +68,7 @@ struct MediaDialogs {
     SaturatedAirDialog* saturatedAir = nullptr;
     GasDialog* gas = nullptr;
     LiquidDialog* liquid = nullptr;
+    NormConversionDialog* normConversion = nullptr;
 };
 
 // A dialog of the medium menu that needs only the texts: created on first use, then reused.
@@ -89,6 +91,24 @@ void installMediaCalculationDialogs(MainWindow& window) {
     provideTextDialog(window, dialogs, MyWindowText::MediumAirDry, &MediaDialogs::dryAir);
     provideTextDialog(window, dialogs, MyWindowText::MediumAirHumid, &MediaDialogs::humidAir);
     provideTextDialog(window, dialogs, MyWindowText::MediumAirSaturated, &MediaDialogs::saturatedAir);
+    // Standard to operating volume flow: the gas entries of the main form in, the operating flow out.
+    window.provideCommand(MyWindowText::CalcNormToOperating, [dialogs] {
+        MainWindow& w = dialogs->window;
+        if (!dialogs->normConversion) dialogs->normConversion = new NormConversionDialog(w.texts(), &w);
+        const auto entry = [&](workflow::FormField text, workflow::FormField unit) {
+            return media::TextWithUnit{w.form().text(text), w.form().unitBox(unit).current()};
+        };
+        const auto transfer = dialogs->normConversion->run(
+            w.texts().edition().decimalComma(), w.options().decimals,
+            entry(workflow::FormField::InletTemperature, workflow::FormField::InletTemperatureUnit),
+            entry(workflow::FormField::InletPressure, workflow::FormField::InletPressureUnit));
+        if (!transfer) return;
+        w.form().apply(transfer->medium);
+        w.form().setFlowQuantity(model::FlowQuantity::Volume);
+        w.form().setText(workflow::FormField::Flow, transfer->flow.text);
+        w.form().selectUnitLabel(workflow::FormField::FlowUnit, transfer->flow.unit);
+        w.refreshForm();
+    });
     window.provideCommand(MyWindowText::MediumLiquids, [dialogs] {
         if (!dialogs->liquid)
             dialogs->liquid = new LiquidDialog(dialogs->window.texts(), dialogs->files, &dialogs->window);

@@ -15,6 +15,7 @@
 #include "lang/dialog_messages.h"
 #include "model/gas_window_text.h"
 #include "model/liquid_window_text.h"
+#include "model/norm_conversion_window_text.h"
 #include "model/vapour_pressure_window_text.h"
 #include "model/water_air_window_text.h"
 #include "ui/database_dialogs.h"
@@ -366,6 +367,32 @@ class MediaCalculationDialogsTest : public QObject {
         // Water by the Rackett line at 294 K, worked by hand: 1000·0.99705/0.2338^((1 − 294/647.35)^(2/7)
         // − (1 − 298.15/647.35)^(2/7)) = 1001.2 kg/m³.
         QCOMPARE(*transfer->density, std::string("1001"));
+    }
+
+    void normConversionWritesTheOperatingFlow_data() { languages(); }
+    void normConversionWritesTheOperatingFlow() {
+        QFETCH(testing::Language, language);
+        MainWindow window(testing::builtTexts(language), VELMORA_DATA_DIR);
+        window.show();
+        window.form().setText(FormField::InletTemperature, "0");
+        window.form().selectUnitLabel(FormField::InletTemperatureUnit, "°C");
+        window.form().setText(FormField::InletPressure, "2,0265");
+        window.form().selectUnitLabel(FormField::InletPressureUnit, "bar");
+        window.refreshForm();
+        whenOpen([&](QWidget* dialog) {
+            type(entry(dialog, 0), "200");
+            buttonNamed(dialog, blockButton(language, model::kNormConversionBlock, model::NormConversionText::Calculate))
+                ->click();
+            photograph(dialog, "norm_conversion_" + languageTag(language));
+            buttonNamed(dialog, blockButton(language, model::kNormConversionBlock, model::NormConversionText::TakeOver))
+                ->click();
+        });
+        window.command(MyWindowText::CalcNormToOperating)->trigger();
+        QVERIFY(window.form().state() == model::MediumState::Gas);
+        // 200 Nm³/h at 0 °C and twice the standard pressure: 100 m³/h.
+        const std::string flow = window.form().text(FormField::Flow);
+        QVERIFY2(flow == "100,000" || flow == "100.000", flow.c_str());
+        QCOMPARE(window.form().unitBox(FormField::FlowUnit).current(), std::string("m³/h"));
     }
 
   private:
