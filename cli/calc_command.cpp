@@ -108,9 +108,10 @@ int runShow(const std::vector<std::string>& args, const lang::TextCatalogue& tex
         return 2;
     }
     // Only read: the file is neither locked nor changed, so a write-protected project shows too.
-    const auto bytes = readInputFile(paths[0], err);
+    auto bytes = readInputFile(paths[0], err);
     if (!bytes) return 2;
-    const workflow::ProjectReadResult read = workflow::readProjectFile(*bytes, texts);
+    workflow::ProjectReadResult read = workflow::readProjectFile(*bytes, texts);
+    bytes.reset();  // a large project is held once, as its columns
     StreamMessenger messenger(err);
     for (const workflow::UserMessage& message : read.messages) messenger.show(message);
     if (!read.valid) return 2;
@@ -118,7 +119,7 @@ int runShow(const std::vector<std::string>& args, const lang::TextCatalogue& tex
     // The total is written with the decimals of the cells, as the program that wrote them did.
     workflow::ResultsTable table(texts);
     table.setDecimals(decimalsShown(read.content.columns));
-    workflow::applyProject(read.content, table);
+    workflow::applyProject(std::move(read.content), table);
     out << table.clipboardText();
     out.flush();
     return 0;

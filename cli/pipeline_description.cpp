@@ -8,6 +8,7 @@
 
 #include "model/element_catalogue.h"
 #include "model/unit_catalogue.h"
+#include "strict_json.h"
 #include "workflow/element_texts.h"
 
 namespace velmora::cli {
@@ -129,7 +130,9 @@ MediumDescription readMedium(const json& object, const Place& place) {
 }
 
 int smallInteger(const json& value, const Place& place) {
-    if (value.is_number_integer() || value.is_number_unsigned()) {
+    if (value.is_number_unsigned()) {
+        if (const auto number = value.get<std::uint64_t>(); number <= 1000) return static_cast<int>(number);
+    } else if (value.is_number_integer()) {
         const auto number = value.get<std::int64_t>();
         if (number >= -1000 && number <= 1000) return static_cast<int>(number);
     }
@@ -148,12 +151,15 @@ model::ElementKind readKind(const json& object, const Place& place) {
     const Place at = place.key("kind");
     if (!kind.is_array() || kind.size() != 2 || !kind[0].is_number_integer() || !kind[1].is_number_integer())
         at.fail("expected [group, subgroup]");
+    // Every known group and subgroup is below 100; a number beyond is unknown however large. An
+    // unsigned number is read as such, so that 2^64 − 1 is not taken for −1.
     const auto part = [](const json& n) {
-        return static_cast<int>(std::clamp<std::int64_t>(n.get<std::int64_t>(), -1, 99));
+        if (n.is_number_unsigned()) return static_cast<int>(std::min<std::uint64_t>(n.get<std::uint64_t>(), 100));
+        return static_cast<int>(std::clamp<std::int64_t>(n.get<std::int64_t>(), -1, 100));
     };
     const model::ElementKind k{part(kind[0]), part(kind[1])};
-    if (!model::isKnownKind(k))
-        at.fail("unknown element kind [" + std::to_string(k.group) + ", " + std::to_string(k.subgroup) + "]");
+    // The message shows the numbers as written.
+    if (!model::isKnownKind(k)) at.fail("unknown element kind [" + kind[0].dump() + ", " + kind[1].dump() + "]");
     return k;
 }
 
@@ -249,21 +255,14 @@ void readSettings(const json& object, PipelineDescription& pipeline) {
 }  // namespace
 
 PipelineDescription readPipelineDescription(std::string_view text, const lang::TextCatalogue& texts) {
-    // A description nests five levels deep; lists or objects far deeper are no description, and
-    // building them would take memory many times the file's size.
+    // A description nests five levels deep; lists or objects far deeper are no description.
     constexpr int maxDepth = 64;
-    const json::parser_callback_t depthCheck = [](int depth, json::parse_event_t, json&) {
-        if (depth > maxDepth)
-            throw PipelineError("lists or objects nested more than " + std::to_string(maxDepth) +
-                                " levels deep; a pipeline description has five");
-        return true;
-    };
     json document;
     try {
-        document = json::parse(text, depthCheck);
-    } catch (const json::exception& e) {
-        // Syntax errors, and numbers beyond the range of a double (1e999), which the parser
-        // reports as out of range.
+        document = parseStrictJson(text, maxDepth);
+    } catch (const StrictJsonError& e) {
+        // Syntax errors, a NUL byte, a key given twice, too deep a nesting, and numbers beyond the
+        // range of a double (1e999), which the parser reports as out of range.
         throw PipelineError(std::string("not valid JSON: ") + e.what());
     }
     const Place top("pipeline");

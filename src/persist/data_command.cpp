@@ -60,7 +60,11 @@ std::string buildFile(const Request& request) {
         if (!bytes)
             throw DataFileError(request.file, static_cast<int>(i + 1),
                                 "'" + firstUnrepresentable(lines[i]) + "' cannot be written in Windows-1252");
-        content += request.key ? LineCipher::encipher(*bytes, *request.key) : *bytes;
+        try {
+            content += request.key ? LineCipher::encipher(*bytes, *request.key) : *bytes;
+        } catch (const std::invalid_argument& e) {
+            throw DataFileError(request.file, static_cast<int>(i + 1), e.what());
+        }
         content += "\r\n";
     }
     return content;

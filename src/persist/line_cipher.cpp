@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <random>
+#include <stdexcept>
 
 namespace velmora::persist {
 
@@ -34,22 +35,39 @@ std::string LineCipher::encipher(std::string_view plain, std::string_view key) {
     return encipher(plain, key, clockStartValue);
 }
 
-std::string LineCipher::encipher(std::string_view plain, std::string_view key, const StartValueSource& start) {
-    if (plain.empty()) return {};
-    key = effectiveKey(key);
+// The line enciphered from `start`; nullopt when the chain meets the one case the decipher
+// cannot undo: code 255 after an enciphered value of 255 gives (255 + 255) mod 255 = 0, which
+// reads back as code 0.
+std::optional<std::string> LineCipher::encipherFrom(std::string_view plain, std::string_view key, std::uint8_t start) {
     std::string out;
     out.reserve(2 * plain.size() + 2);
-    unsigned prev = start();
+    unsigned prev = start;
     appendHex(out, prev);
     std::size_t j = 0;
     for (char c : plain) {
-        unsigned v = (static_cast<unsigned char>(c) + prev) % 255;
+        const auto code = static_cast<unsigned char>(c);
+        if (code == 0xFF && prev == 0xFF) return std::nullopt;
+        unsigned v = (code + prev) % 255;
         v ^= static_cast<unsigned char>(key[j]);
         j = (j + 1) % key.size();
         appendHex(out, v);
         prev = v;
     }
     return out;
+}
+
+std::string LineCipher::encipher(std::string_view plain, std::string_view key, const StartValueSource& start) {
+    if (plain.empty()) return {};
+    // Code 0 never comes back (the decipher yields 1 … 255); no start value helps.
+    if (plain.find('\0') != std::string_view::npos)
+        throw std::invalid_argument("a line holding a NUL character cannot be enciphered");
+    key = effectiveKey(key);
+    // The format stays as it is: where the drawn start value would lead the chain into the case
+    // the decipher cannot undo, the next start values are tried in turn.
+    const std::uint8_t first = start();
+    for (unsigned step = 0; step < 256; ++step)
+        if (auto line = encipherFrom(plain, key, static_cast<std::uint8_t>(first + step))) return std::move(*line);
+    throw std::invalid_argument("no start value enciphers the line so that it reads back");
 }
 
 std::optional<std::string> LineCipher::decipher(std::string_view line, std::string_view key) {

@@ -1,10 +1,13 @@
 #include "persist/locked_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "persist/replacement_file.h"
@@ -122,6 +125,13 @@ void LockedFile::close() {
 }
 
 std::string LockedFile::readAll() const {
+    return *readAll(std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> LockedFile::readAll(std::size_t limit) const {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) throw FileAccessError(Kind::ReadFailed, path_, std::strerror(errno));
+    if (static_cast<std::uint64_t>(info.st_size) > limit) return std::nullopt;
     std::string content;
     char buffer[65536];
     for (off_t offset = 0;;) {
@@ -129,6 +139,8 @@ std::string LockedFile::readAll() const {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw FileAccessError(Kind::ReadFailed, path_, std::strerror(errno));
         if (n == 0) return content;
+        // A file that grows while it is read is read no further than its limit.
+        if (content.size() + static_cast<std::size_t>(n) > limit) return std::nullopt;
         content.append(buffer, static_cast<std::size_t>(n));
         offset += n;
     }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,8 @@ public:
 
     // The whole content; FileAccessError ReadFailed when reading fails.
     std::string readAll() const;
+    // The whole content, or nullopt without reading it when it is larger than `limit` bytes.
+    std::optional<std::string> readAll(std::size_t limit) const;
 
     // Replaces the content as create() does; the lock moves to the new content. On failure
     // (FileWriteError) the held file and its lock are unchanged.

@@ -19,6 +19,33 @@ std::filesystem::path folderOf(const std::filesystem::path& target) {
 
 std::string systemReason(int error) { return std::strerror(error); }
 
+std::string temporaryStem(const std::filesystem::path& target) { return "." + target.filename().string() + ".saving-"; }
+
+// An exclusive lock, owned by the open file description, on a temporary file while it is written:
+// a save that is still under way holds it, one whose program was killed holds it no more.
+bool lockExclusive(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Removes the temporary files that saves of the same target left behind when their program was
+// killed or the machine stopped before the rename. A temporary file still locked belongs to a
+// save under way in another program and is left alone.
+void removeAbandonedTemporaries(const std::filesystem::path& target, FileOps& ops) {
+    const std::string stem = temporaryStem(target);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path path = it->path();
+        if (!path.filename().string().starts_with(stem) || !it->is_regular_file(ec)) continue;
+        const int fd = ops.open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW, 0);
+        if (fd < 0) continue;
+        if (lockExclusive(fd)) ops.unlink(path.c_str());
+        ops.close(fd);
+    }
+}
+
 }  // namespace
 
 FileWriteError::FileWriteError(std::filesystem::path path, std::string reason)
@@ -26,13 +53,14 @@ FileWriteError::FileWriteError(std::filesystem::path path, std::string reason)
 
 ReplacementFile::ReplacementFile(std::filesystem::path target, FileOps& ops) : target_(std::move(target)), ops_(&ops) {
     std::random_device random;
-    const std::string stem = "." + target_.filename().string() + ".saving-";
+    const std::string stem = temporaryStem(target_);
     for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
         temporary_ = folderOf(target_) / (stem + std::to_string(random() % 1000000000u));
         fd_ = ops_->open(temporary_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) throw FileWriteError(target_, systemReason(errno));
+    lockExclusive(fd_);
     // The new file keeps the permissions of the one it replaces.
     struct stat existing {};
     if (::stat(target_.c_str(), &existing) == 0) ::fchmod(fd_, existing.st_mode & 07777);
@@ -68,6 +96,7 @@ void ReplacementFile::commit(bool keepOpen) {
     }
     if (ops_->rename(temporary_.c_str(), target_.c_str()) != 0) fail("replacing");
     committed_ = true;
+    removeAbandonedTemporaries(target_, *ops_);
     // Make the rename itself durable; a folder that cannot be flushed still holds the new file.
     const int folder = ops_->open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (folder >= 0) {

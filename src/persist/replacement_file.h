@@ -25,7 +25,8 @@ private:
 // content goes to a temporary file in the same folder, is flushed to the disk, and the temporary
 // file is then renamed over the target. A crash, a full disk or a lost share before the rename
 // leaves the old file whole; the rename itself replaces it in one step. Not committed, the
-// temporary file is removed again.
+// temporary file is removed again; one left by a save whose program was killed is removed by the
+// next save of the same file that succeeds.
 class ReplacementFile {
 public:
     // Creates the empty temporary file; FileWriteError when the folder does not take it.

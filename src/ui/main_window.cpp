@@ -10,6 +10,7 @@
 
 #include "persist/data_file_set.h"
 #include "ui/qt_text.h"
+#include "workflow/calculation_messages.h"
 #include "workflow/calculation_driver.h"
 #include "workflow/column_to_form.h"
 #include "workflow/settings_restore.h"
@@ -405,7 +406,12 @@ void MainWindow::printTable() {
 // columns already calculated.
 void MainWindow::applyOptions() {
     table_.setDecimals(options_.decimals);
-    table_.switchUnitSystem(options_.unitSystem);
+    // A loss near the end of the number range that would overflow in the other units keeps the
+    // table, and the options, in the units it has.
+    if (!table_.switchUnitSystem(options_.unitSystem)) {
+        options_.unitSystem = table_.unitSystem();
+        messenger_->show(workflow::calculationFailedMessage(texts_));
+    }
     tableChanged();
 }
 

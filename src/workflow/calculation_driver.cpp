@@ -42,6 +42,14 @@ CalculationOutcome runCalculation(const MainForm& form, const CalculationContext
     ResultsTable& table = context.table;
     ResultColumn column =
         buildResultColumn(form, context.inputs, result, table.unitSystem(), table.decimals());
+    // A loss so large that the table's total would overflow cannot be added up or written: the
+    // calculation fails like any other that leaves the range of the numbers.
+    if (!table.takesLoss(column.cells[row::lossSmall])) {
+        messenger.show(calculationFailedMessage(texts));
+        outcome.stop = CalculationStop::EngineFailure;
+        outcome.commands = columnCommandStates(context.table);
+        return outcome;
+    }
     if (inTransitionZone(result.reynolds)) messenger.show(transitionZoneMessage(texts));
     table.appendColumn(std::move(column));  // numbers it, recomputes the total, makes it current
     context.modified = true;

@@ -141,8 +141,8 @@ bool ProjectCommands::read(const std::filesystem::path& path) {
         clearProject();
         return false;
     }
-    const ProjectContent& content = outcome.read.content;
-    applyProject(content, parts_.table);
+    ProjectContent& content = outcome.read.content;
+    applyProject(std::move(content), parts_.table);  // the columns only; the rest is read below
     heading_ = content.heading;
     if (content.page) parts_.page = *content.page;  // its extra header is the heading
     parts_.appearance = content.appearance;

@@ -19,4 +19,11 @@ void applyProject(const ProjectContent& content, ResultsTable& table) {
     table.setElementColumns(content.columns);
 }
 
+void applyProject(ProjectContent&& content, ResultsTable& table) {
+    table.clear();
+    table.setUnitSystem(content.unitSystem);
+    table.setElementColumns(std::move(content.columns));
+    content.columns.clear();
+}
+
 }  // namespace velmora::workflow

@@ -40,5 +40,8 @@ ProjectContent captureProject(const ResultsTable& table, std::string heading, co
 // Empties the table and fills it with the project's columns in the project's unit system (the
 // texts are already in its units); the total follows from the cells.
 void applyProject(const ProjectContent& content, ResultsTable& table);
+// The same, taking the columns over instead of copying them (a large project is then held once);
+// the content's other parts stay as they were.
+void applyProject(ProjectContent&& content, ResultsTable& table);
 
 }  // namespace velmora::workflow

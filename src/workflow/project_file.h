@@ -17,7 +17,10 @@
 namespace velmora::workflow {
 
 inline constexpr std::string_view kProjectVersion = "6.0";
-inline constexpr int kProjectHeaderLines = 26;
+inline constexpr std::size_t kProjectHeaderLines = 26;
+// No project comes near this size (a column takes well under a kilobyte); a larger file is
+// refused before it is read, so that opening it cannot take the machine's memory.
+inline constexpr std::size_t kMaxProjectFileBytes = std::size_t{64} << 20;
 
 // The German notice shown once when a format-1 file holds branch elements, whose calculation
 // has changed since.
@@ -65,7 +68,8 @@ struct ProjectReadResult {
     std::vector<UserMessage> messages;   // to show, in order
 };
 
-// Reads the file's bytes (Windows-1252).
+// Reads the file's bytes (Windows-1252). A file larger than kMaxProjectFileBytes, or one whose
+// reading runs out of memory, is invalid.
 ProjectReadResult readProjectFile(std::string_view bytes, const lang::TextCatalogue& texts);
 // Reads its lines (UTF-8, without line ends); one empty last line is ignored.
 ProjectReadResult readProjectLines(std::vector<std::string> lines, const lang::TextCatalogue& texts);

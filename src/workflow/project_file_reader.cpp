@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
-#include <iterator>
+#include <cmath>
+#include <new>
 
 #include "model/number_text.h"
 #include "persist/data_file_set.h"
@@ -72,25 +73,92 @@ model::UnitSystem unitSystemOf(std::string_view text) {
     return text == "I" ? model::UnitSystem::Us : model::UnitSystem::Metric;
 }
 
-// Cell lines, 26 per column. A line with a tab holds the cell in its first field; on row 1 the
-// six fields after it are the column's gas entries.
-std::vector<ResultColumn> columnsOf(const Lines& cellLines) {
-    std::vector<ResultColumn> columns(cellLines.size() / row::count);
-    for (std::size_t i = 0; i < columns.size() * row::count; ++i) {
-        const std::string& line = cellLines[i];
-        ResultColumn& column = columns[i / row::count];
-        const auto r = i % row::count;
-        if (line.find('\t') == std::string::npos) {
-            column.cells[r] = line;
-            continue;
-        }
-        column.cells[r] = std::string(persist::field(line, 1));
-        if (r == row::medium) {
-            const auto f = [&](int n) { return std::string(persist::field(line, n)); };
-            column.gas = GasInfos{f(2), f(3), f(4), f(5), f(6), f(7)};
-        }
+// The lines of the file's text one after the other, as persist::splitLines cuts them (at LF, a CR
+// before it dropped), without copying the text: a long file is read line by line into its
+// columns instead of being held a second time as a list of lines.
+class LineCursor {
+  public:
+    explicit LineCursor(std::string_view text) : rest_(text) {}
+    std::string_view next() {
+        const auto end = rest_.find('\n');
+        std::string_view line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line;
     }
+
+  private:
+    std::string_view rest_;
+};
+
+// The number of lines the cursor gives, one empty last line not counted.
+std::size_t lineCount(std::string_view text) {
+    if (text.empty()) return 0;
+    const bool ended = text.back() == '\n';
+    std::size_t count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + (ended ? 0 : 1);
+    // The last line, without its line end and CR.
+    std::string_view last = ended ? text.substr(0, text.size() - 1) : text;
+    if (const auto lf = last.rfind('\n'); lf != std::string_view::npos) last.remove_prefix(lf + 1);
+    if (last.empty() || last == "\r") --count;
+    return count;
+}
+
+// A cell's text: the whole line, or its first field when it holds a tab.
+std::string_view cellOfLine(std::string_view line) {
+    return line.find('\t') == std::string_view::npos ? line : persist::field(line, 1);
+}
+
+// The layout of the cell lines: 26 per column in the current format, 25 in the older ones, whose
+// columns lack row 12 (slot 5) and get it empty.
+struct CellLayout {
+    std::size_t linesPerColumn = row::count;
+    bool oldRows = false;  // 25 lines, the line texts brought up to date one by one
+
+    int rowOf(std::size_t lineInColumn) const {
+        const auto r = static_cast<int>(lineInColumn);
+        return oldRows && r >= static_cast<int>(insertedRow) ? r + 1 : r;
+    }
+};
+
+// Every column has its pressure loss (row 25); one without was not written whole. Checked on the
+// lines before any column is built, so that a large file of empty lines costs no memory.
+bool everyColumnHasItsLoss(LineCursor cells, std::size_t columnCount, const CellLayout& layout) {
+    for (std::size_t c = 0; c < columnCount; ++c)
+        for (std::size_t i = 0; i < layout.linesPerColumn; ++i) {
+            const std::string_view line = cells.next();
+            if (layout.rowOf(i) == row::lossLarge && cellOfLine(line).empty()) return false;
+        }
+    return true;
+}
+
+// The columns from the cell lines; a line with a tab holds the cell in its first field, and on
+// row 1 the six fields after it are the column's gas entries.
+std::vector<ResultColumn> columnsOf(LineCursor cells, std::size_t columnCount, const CellLayout& layout) {
+    // Room for the empty column the table adds after them, so that taking them over does not
+    // move every column into a larger block.
+    std::vector<ResultColumn> columns;
+    columns.reserve(columnCount + 1);
+    columns.resize(columnCount);
+    for (ResultColumn& column : columns)
+        for (std::size_t i = 0; i < layout.linesPerColumn; ++i) {
+            const std::string_view read = cells.next();
+            const std::string migrated = layout.oldRows ? migrateOldLine(std::string(read)) : std::string();
+            const std::string_view line = layout.oldRows ? std::string_view(migrated) : read;
+            const int r = layout.rowOf(i);
+            column.cells[static_cast<std::size_t>(r)] = std::string(cellOfLine(line));
+            if (r == row::medium && line.find('\t') != std::string_view::npos) {
+                const auto f = [&](int n) { return std::string(persist::field(line, n)); };
+                column.gas = GasInfos{f(2), f(3), f(4), f(5), f(6), f(7)};
+            }
+        }
     return columns;
+}
+
+// The first `count` lines (fewer when the text has fewer) as strings, for the header.
+Lines firstLines(LineCursor& cursor, std::size_t count, std::size_t available) {
+    Lines lines;
+    for (std::size_t i = 0; i < std::min(count, available); ++i) lines.emplace_back(cursor.next());
+    return lines;
 }
 
 struct Parsed {
@@ -99,7 +167,9 @@ struct Parsed {
     bool branchNotice = false;
 };
 
-Parsed readCurrent(const Lines& lines, const lang::TextCatalogue& texts) {
+Parsed readCurrent(std::string_view text, std::size_t totalLines, const lang::TextCatalogue& texts) {
+    LineCursor cursor(text);
+    const Lines lines = firstLines(cursor, kProjectHeaderLines, totalLines);
     Parsed parsed;
     ProjectContent& content = parsed.content;
     content.heading = lineAt(lines, 1);
@@ -124,33 +194,18 @@ Parsed readCurrent(const Lines& lines, const lang::TextCatalogue& texts) {
     content.appearance.columnWidths = widthsOf(lineAt(lines, 17));
     readFont(lines, 18, content.appearance);
 
+    // The declared column count must match the lines there are, before anything is built for it.
     const std::size_t columnCount = static_cast<std::size_t>(n);
-    if (lines.size() != kProjectHeaderLines + columnCount * row::count) return parsed;
-    std::vector<ResultColumn> columns = columnsOf(Lines(lines.begin() + kProjectHeaderLines, lines.end()));
+    const CellLayout layout;
+    if (totalLines < kProjectHeaderLines || (totalLines - kProjectHeaderLines) % row::count != 0 ||
+        (totalLines - kProjectHeaderLines) / row::count != columnCount)
+        return parsed;
+    if (!everyColumnHasItsLoss(cursor, columnCount, layout)) return parsed;
+    std::vector<ResultColumn> columns = columnsOf(cursor, columnCount, layout);
     for (ResultColumn& column : columns) replaceAll(column.cells[row::element], "Zeta-Wert/", "Zeta-Wert Kreisrohr/");
     content.columns = fromNeutralForm(std::move(columns), texts);
     parsed.filled = true;
     return parsed;
-}
-
-// Older columns have 25 rows; an empty row 12 makes them 26. The empty line of column i goes
-// before line 25 · i + 12 of the lines as read (line 26 · i + 12 once the rows before it are in),
-// for as many columns as the lines reach. One pass, so that a long file costs no more per line
-// than a short one.
-Lines withInsertedRows(Lines cellLines, std::size_t columnCount) {
-    Lines out;
-    out.reserve(cellLines.size() + std::min(columnCount, cellLines.size() / oldRowsPerColumn + 1));
-    std::size_t copied = 0;
-    for (std::size_t i = 0; i < columnCount; ++i) {
-        const std::size_t at = oldRowsPerColumn * i + insertedRow;
-        if (at > cellLines.size()) break;
-        std::move(cellLines.begin() + static_cast<std::ptrdiff_t>(copied),
-                  cellLines.begin() + static_cast<std::ptrdiff_t>(at), std::back_inserter(out));
-        out.emplace_back();
-        copied = at;
-    }
-    std::move(cellLines.begin() + static_cast<std::ptrdiff_t>(copied), cellLines.end(), std::back_inserter(out));
-    return out;
 }
 
 bool isOldBranch(const ResultColumn& column) {
@@ -159,37 +214,47 @@ bool isOldBranch(const ResultColumn& column) {
     return name == "Abzweigstück Stromtrennung" || name == "Abzweigstück Stromvereinigung";
 }
 
-Parsed readOld(Lines lines, ProjectFormat format, const lang::TextCatalogue& texts) {
-    for (std::string& line : lines) line = migrateOldLine(std::move(line));
-
+Parsed readOld(std::string_view text, std::size_t totalLines, ProjectFormat format, const lang::TextCatalogue& texts) {
     Parsed parsed;
     ProjectContent& content = parsed.content;
     content.page.reset();  // older files carry no page setup
-    Lines cellLines;
+    LineCursor cursor(text);
     std::size_t columnCount = 0;
+    std::size_t cellLineCount = 0;
+    const auto migrated = [](Lines lines) {
+        for (std::string& line : lines) line = migrateOldLine(std::move(line));
+        return lines;
+    };
     if (format == ProjectFormat::Format1) {
-        if (lines.size() < format1TrailerLines) throw ReadError{};
-        const std::size_t trailer = lines.size() - format1TrailerLines;
-        const int defaultWidth = integerAt(lines, trailer);
-        readFont(lines, trailer + 1, content.appearance);
+        // The cells first, then the table settings in the last nine lines.
+        if (totalLines < format1TrailerLines) throw ReadError{};
+        const std::size_t trailer = totalLines - format1TrailerLines;
+        LineCursor toTrailer(text);
+        for (std::size_t i = 0; i < trailer; ++i) toTrailer.next();
+        const Lines lines = migrated(firstLines(toTrailer, format1TrailerLines, format1TrailerLines));
+        const int defaultWidth = integerAt(lines, 0);
+        readFont(lines, 1, content.appearance);
         content.unitSystem = model::UnitSystem::Metric;
         columnCount = static_cast<std::size_t>(model::roundHalfAway(static_cast<model::Real>(trailer) / oldRowsPerColumn));
         content.appearance.columnWidths.assign(columnCount + 1, defaultWidth);
-        cellLines.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(trailer));
+        cellLineCount = trailer;
     } else {
+        const Lines lines = migrated(firstLines(cursor, oldHeaderLines, totalLines));
         content.unitSystem = unitSystemOf(lineAt(lines, 1));
         const int n = integerAt(lines, 2);
         if (n < 0) throw ReadError{};
         columnCount = static_cast<std::size_t>(n);
         content.appearance.columnWidths = widthsOf(lineAt(lines, 3));
         readFont(lines, 4, content.appearance);
-        if (lines.size() < oldHeaderLines) throw ReadError{};
-        cellLines.assign(lines.begin() + oldHeaderLines, lines.end());
+        if (totalLines < oldHeaderLines) throw ReadError{};
+        cellLineCount = totalLines - oldHeaderLines;
     }
 
-    cellLines = withInsertedRows(std::move(cellLines), columnCount);
-    if (cellLines.size() != columnCount * row::count) return parsed;
-    std::vector<ResultColumn> columns = columnsOf(cellLines);
+    // 25 lines to a column; its empty row 12 is added as the columns are built.
+    const CellLayout layout{.linesPerColumn = oldRowsPerColumn, .oldRows = true};
+    if (cellLineCount % oldRowsPerColumn != 0 || cellLineCount / oldRowsPerColumn != columnCount) return parsed;
+    if (!everyColumnHasItsLoss(cursor, columnCount, layout)) return parsed;
+    std::vector<ResultColumn> columns = columnsOf(cursor, columnCount, layout);
 
     if (format == ProjectFormat::Format1)
         parsed.branchNotice = std::any_of(columns.begin(), columns.end(), isOldBranch);
@@ -202,19 +267,76 @@ Parsed readOld(Lines lines, ProjectFormat format, const lang::TextCatalogue& tex
     return parsed;
 }
 
-ProjectFormat formatOf(const Lines& lines) {
-    if (lines.empty()) return ProjectFormat::Unknown;
-    const std::string& first = lines.front();
-    if (first == kProjectVersion) return ProjectFormat::Current;
-    if (first == "5.0F") return ProjectFormat::Format50F;
-    if (first == "4.0") return ProjectFormat::Format40;
-    if (first == "1") return ProjectFormat::Format1;
+ProjectFormat formatOf(std::string_view firstLine) {
+    if (firstLine == kProjectVersion) return ProjectFormat::Current;
+    if (firstLine == "5.0F") return ProjectFormat::Format50F;
+    if (firstLine == "4.0") return ProjectFormat::Format40;
+    if (firstLine == "1") return ProjectFormat::Format1;
     return ProjectFormat::Unknown;
 }
 
 UserMessage oldBranchMessage(const lang::TextCatalogue& texts) {
     return {.icon = MessageIcon::Error, .caption = texts.text(GlobalText::ErrorCaption),
             .text = std::string(kOldBranchMessage)};
+}
+
+// The losses of row 24 are what the table adds up: each must read as a number (a cell that does
+// not would drop out of the total unseen), and their sum must stay finite, or the total could
+// not be written.
+bool lossesAddUp(const std::vector<ResultColumn>& columns) {
+    model::Real sum = 0;
+    for (const ResultColumn& column : columns) {
+        const auto loss = model::readNumber(column.cells[row::lossSmall]);
+        if (!loss) return false;
+        sum += *loss;
+        if (!std::isfinite(sum)) return false;
+    }
+    return true;
+}
+
+ProjectReadResult readProjectText(std::string_view text, const lang::TextCatalogue& texts) {
+    ProjectReadResult result;
+    const std::size_t totalLines = lineCount(text);
+    result.format = totalLines == 0 ? ProjectFormat::Unknown : formatOf(LineCursor(text).next());
+    const auto invalid = [&] {
+        result.valid = false;
+        result.content = ProjectContent{};
+        result.messages.assign(1, projectNotice(texts, GlobalText::ProjectFileInvalid));
+        return result;
+    };
+    // A file of no known version is not taken for an old project: nothing is loaded, and the
+    // project name must not stay on a file that a later save would overwrite.
+    if (result.format == ProjectFormat::Unknown) return invalid();
+
+    Parsed parsed;
+    try {
+        parsed = result.format == ProjectFormat::Current ? readCurrent(text, totalLines, texts)
+                                                         : readOld(text, totalLines, result.format, texts);
+    } catch (const ReadError&) {
+        return invalid();
+    }
+    // Every element column has its pressure loss; a column without one was not read whole. Only
+    // a file that is read whole is reported as converted.
+    const auto complete = [](const ResultColumn& c) { return !c.cells[row::lossLarge].empty(); };
+    if (!parsed.filled || !std::all_of(parsed.content.columns.begin(), parsed.content.columns.end(), complete) ||
+        !lossesAddUp(parsed.content.columns))
+        return invalid();
+    if (parsed.branchNotice) result.messages.push_back(oldBranchMessage(texts));
+    if (result.format != ProjectFormat::Current) result.messages.push_back(projectNotice(texts, GlobalText::ProjectConverted));
+    result.valid = true;
+    result.content = std::move(parsed.content);
+    return result;
+}
+
+// A file too large for the memory left is refused like a damaged one, never ends the program.
+ProjectReadResult readGuarded(const auto& read, const lang::TextCatalogue& texts) {
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+        ProjectReadResult result;
+        result.messages.push_back(projectNotice(texts, GlobalText::ProjectFileInvalid));
+        return result;
+    }
 }
 
 }  // namespace
@@ -224,41 +346,19 @@ UserMessage projectNotice(const lang::TextCatalogue& texts, GlobalText text) {
 }
 
 ProjectReadResult readProjectFile(std::string_view bytes, const lang::TextCatalogue& texts) {
-    return readProjectLines(persist::splitLines(persist::windows1252ToUtf8(bytes)), texts);
+    if (bytes.size() > kMaxProjectFileBytes) {
+        ProjectReadResult result;
+        result.messages.push_back(projectNotice(texts, GlobalText::ProjectFileInvalid));
+        return result;
+    }
+    return readGuarded([&] { return readProjectText(persist::windows1252ToUtf8(bytes), texts); }, texts);
 }
 
 ProjectReadResult readProjectLines(Lines lines, const lang::TextCatalogue& texts) {
-    if (!lines.empty() && lines.back().empty()) lines.pop_back();
-
-    ProjectReadResult result;
-    result.format = formatOf(lines);
-    const auto invalid = [&] {
-        result.valid = false;
-        result.content = ProjectContent{};
-        result.messages.push_back(projectNotice(texts, GlobalText::ProjectFileInvalid));
-        return result;
-    };
-    // A file of no known version is not taken for an old project: nothing is loaded, and the
-    // project name must not stay on a file that a later save would overwrite.
-    if (result.format == ProjectFormat::Unknown) return invalid();
-
-    Parsed parsed;
-    try {
-        parsed = result.format == ProjectFormat::Current ? readCurrent(lines, texts)
-                                                         : readOld(std::move(lines), result.format, texts);
-    } catch (const ReadError&) {
-        return invalid();
-    }
-    if (parsed.branchNotice) result.messages.push_back(oldBranchMessage(texts));
-    if (result.format != ProjectFormat::Current) result.messages.push_back(projectNotice(texts, GlobalText::ProjectConverted));
-
-    // Every element column has its pressure loss; a column without one was not read whole.
-    const auto complete = [](const ResultColumn& c) { return !c.cells[row::lossLarge].empty(); };
-    if (!parsed.filled || !std::all_of(parsed.content.columns.begin(), parsed.content.columns.end(), complete))
-        return invalid();
-    result.valid = true;
-    result.content = std::move(parsed.content);
-    return result;
+    std::string text;
+    for (const std::string& line : lines) text.append(line).append("\n");
+    lines.clear();
+    return readGuarded([&] { return readProjectText(text, texts); }, texts);
 }
 
 }  // namespace velmora::workflow

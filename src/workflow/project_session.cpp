@@ -1,6 +1,7 @@
 #include "workflow/project_session.h"
 
 #include <cstdio>
+#include <new>
 
 #include "model/project_file_text.h"
 #include "persist/replacement_file.h"
@@ -69,21 +70,28 @@ void ProjectSession::close() { held_.reset(); }
 
 ProjectSession::ReadOutcome ProjectSession::read(const std::filesystem::path& path) {
     ReadOutcome outcome;
-    std::string bytes;
+    // A file larger than any project is refused unread, as the command line refuses it.
+    std::optional<std::string> bytes;
     try {
         if (holds(path)) {
-            bytes = held_->readAll();
+            bytes = held_->readAll(kMaxProjectFileBytes);
         } else {
             persist::LockedFile file = persist::LockedFile::open(path);
-            bytes = file.readAll();
+            bytes = file.readAll(kMaxProjectFileBytes);
             held_ = std::move(file);  // the project held before is let go here
         }
     } catch (const FileAccessError&) {
         outcome.messages.push_back(projectNotice(*texts_, GlobalText::ProjectOpenFailed));
         return outcome;
+    } catch (const std::bad_alloc&) {
+        bytes.reset();
     }
     outcome.opened = true;
-    outcome.read = readProjectFile(bytes, *texts_);
+    if (bytes) {
+        outcome.read = readProjectFile(*bytes, *texts_);
+    } else {
+        outcome.read.messages.push_back(projectNotice(*texts_, GlobalText::ProjectFileInvalid));
+    }
     outcome.messages = outcome.read.messages;
     if (!outcome.read.valid) close();
     return outcome;

@@ -82,36 +82,77 @@ void renameElement(std::string& cell, const TextCatalogue& texts, Language from,
             }
 }
 
-// One vocabulary pass: the first line (in file order) whose text in `from` occurs in the cell has
-// that text replaced by its text in `to`. The first pass looks only at texts with a blank, so
-// that phrases ("Winkel w") are taken before the single words they contain.
-void vocabularyPass(std::string& cell, const std::vector<TextCatalogue::Forms>& vocabulary, Language from,
-                    Language to, bool phrasesOnly) {
-    for (const TextCatalogue::Forms& forms : vocabulary) {
-        const std::string& text = forms[at(from)];
-        if (text.empty() || (phrasesOnly && text.find(' ') == std::string::npos)) continue;
-        if (containsText(cell, text)) {
-            replaceAll(cell, text, forms[at(to)]);
-            return;
+// One vocabulary pass over a cell, read from left to right: where the text of a vocabulary line
+// in `from` begins, the first such line in file order (the file lists compounds before the words
+// they contain) is replaced by its text in `to`, and the reading goes on after it. So every
+// occurrence is translated, not only that of the first line found, and no text put in is read
+// again. The first pass looks only at texts with a blank, so that phrases ("Winkel w") are taken
+// before the single words they contain.
+class VocabularyPass {
+  public:
+    VocabularyPass(const std::vector<TextCatalogue::Forms>& vocabulary, Language from, Language to, bool phrasesOnly) {
+        for (const TextCatalogue::Forms& forms : vocabulary) {
+            const std::string& text = forms[at(from)];
+            if (text.empty() || (phrasesOnly && text.find(' ') == std::string::npos)) continue;
+            byFirstByte_[static_cast<unsigned char>(text.front())].push_back({text, forms[at(to)]});
         }
     }
-}
+
+    void apply(std::string& cell) const {
+        std::string out;
+        bool changed = false;
+        for (std::size_t i = 0; i < cell.size();) {
+            const Replacement* found = nullptr;
+            for (const Replacement& r : byFirstByte_[static_cast<unsigned char>(cell[i])])
+                if (std::string_view(cell).substr(i, r.from.size()) == r.from) {
+                    found = &r;
+                    break;
+                }
+            if (found) {
+                out.append(found->to);
+                i += found->from.size();
+                changed = true;
+            } else {
+                out.push_back(cell[i++]);
+            }
+        }
+        if (changed) cell = std::move(out);
+    }
+
+  private:
+    std::array<std::vector<Replacement>, 256> byFirstByte_;
+};
 
 // Rows 8 … 13 word by word from one language into another; after each pass the word joining a
 // slot label and its unit is exchanged.
-void translateSlotRows(ResultColumn& column, const TextCatalogue& texts, Language from, Language to, int passes,
-                       std::string_view joinFrom, std::string_view joinTo) {
-    const std::string joinFromText = " " + std::string(joinFrom) + " ";
-    const std::string joinToText = " " + std::string(joinTo) + " ";
-    for (int r = firstSlotRow; r <= lastSlotRow; ++r) {
-        std::string& cell = cellOf(column, r);
-        if (cell.empty()) continue;
-        for (int pass = 0; pass < passes; ++pass) {
-            vocabularyPass(cell, texts.vocabulary(), from, to, pass == 0);
-            replaceAll(cell, joinFromText, joinToText);
+class SlotRowTranslator {
+  public:
+    SlotRowTranslator(const TextCatalogue& texts, Language from, Language to, int passes, std::string_view joinFrom,
+                      std::string_view joinTo)
+        : phrases_(texts.vocabulary(), from, to, true),
+          words_(texts.vocabulary(), from, to, false),
+          passes_(passes),
+          joinFrom_(" " + std::string(joinFrom) + " "),
+          joinTo_(" " + std::string(joinTo) + " ") {}
+
+    void operator()(ResultColumn& column) const {
+        for (int r = firstSlotRow; r <= lastSlotRow; ++r) {
+            std::string& cell = cellOf(column, r);
+            if (cell.empty()) continue;
+            for (int pass = 0; pass < passes_; ++pass) {
+                (pass == 0 ? phrases_ : words_).apply(cell);
+                replaceAll(cell, joinFrom_, joinTo_);
+            }
         }
     }
-}
+
+  private:
+    VocabularyPass phrases_;
+    VocabularyPass words_;
+    int passes_;
+    std::string joinFrom_;
+    std::string joinTo_;
+};
 
 // Row 18: the laminar word, anything else the turbulent word. A kind without a flow regime (the
 // height difference) keeps its empty cell.
@@ -131,6 +172,8 @@ std::vector<ResultColumn> toNeutralForm(std::vector<ResultColumn> columns, const
     const Language language = editionLanguage(texts);
     if (language == Language::German) return columns;
     const bool english = texts.edition().isEnglish();
+    const SlotRowTranslator translateSlotRows(texts, language, Language::German, 2,
+                                              texts.text(GlobalText::UnitConnector), neutralJoin);
     for (ResultColumn& column : columns) {
         std::string& medium = cellOf(column, row::medium);
         replaceAll(medium, slash(texts, GlobalText::StateLiquidShort), neutralLiquid);
@@ -140,8 +183,7 @@ std::vector<ResultColumn> toNeutralForm(std::vector<ResultColumn> columns, const
             for (int r = row::slot1; r <= row::slot5; ++r) commaInSlotValue(cellOf(column, r));
         }
         renameElement(cellOf(column, row::element), texts, language, Language::German);
-        translateSlotRows(column, texts, language, Language::German, 2, texts.text(GlobalText::UnitConnector),
-                          neutralJoin);
+        translateSlotRows(column);
         translateRegime(cellOf(column, row::regime), texts.text(GlobalText::RegimeLaminar), neutralLaminar,
                         neutralTurbulent);
     }
@@ -151,6 +193,8 @@ std::vector<ResultColumn> toNeutralForm(std::vector<ResultColumn> columns, const
 std::vector<ResultColumn> fromNeutralForm(std::vector<ResultColumn> columns, const TextCatalogue& texts) {
     const Language language = editionLanguage(texts);
     if (language == Language::German) return columns;
+    const SlotRowTranslator translateSlotRows(texts, Language::German, language, 2, neutralJoin,
+                                              texts.text(GlobalText::UnitConnector));
     for (ResultColumn& column : columns) {
         std::string& medium = cellOf(column, row::medium);
         replaceAll(medium, neutralLiquid, slash(texts, GlobalText::StateLiquidShort));
@@ -165,8 +209,7 @@ std::vector<ResultColumn> fromNeutralForm(std::vector<ResultColumn> columns, con
         replaceAll(cellOf(column, row::slot1), "Elementdurchmesser", "Elementdurchm.");
         if (texts.edition().isEnglish()) replaceCharInRows(column, ',', '.', true);
         renameElement(cellOf(column, row::element), texts, Language::German, language);
-        translateSlotRows(column, texts, Language::German, language, 2, neutralJoin,
-                          texts.text(GlobalText::UnitConnector));
+        translateSlotRows(column);
         replaceEach(cellOf(column, row::slot1), {{"Heightndifferenz", "Vertical difference"},
                                                  {"Hauteurndifferenz", "Hauteur d'élévation"},
                                                  {"Hoogtendifferenz", "Hoogteverschil"}});
@@ -195,6 +238,7 @@ bool writtenInEnglish(const std::vector<ResultColumn>& columns) {
 }
 
 std::vector<ResultColumn> englishToNeutral(std::vector<ResultColumn> columns, const TextCatalogue& texts) {
+    const SlotRowTranslator translateSlotRows(texts, Language::English, Language::German, 3, "in", neutralJoin);
     for (ResultColumn& column : columns) {
         replaceEach(cellOf(column, row::medium), {{"/liq.", neutralLiquid}, {"/gas.", neutralGas}});
         replaceCharInRows(column, '.', ',', false);
@@ -208,12 +252,13 @@ std::vector<ResultColumn> englishToNeutral(std::vector<ResultColumn> columns, co
                             "The Surface of Pipe is: smooth", "The surface of pipe is:  rough",
                             "The Surface of Pipe is: rough"});
         renameElement(cellOf(column, row::element), texts, Language::English, Language::German);
-        translateSlotRows(column, texts, Language::English, Language::German, 3, "in", neutralJoin);
+        translateSlotRows(column);
     }
     return columns;
 }
 
 std::vector<ResultColumn> frenchToNeutral(std::vector<ResultColumn> columns, const TextCatalogue& texts) {
+    const SlotRowTranslator translateSlotRows(texts, Language::French, Language::German, 3, "en", neutralJoin);
     for (ResultColumn& column : columns) {
         replaceEach(cellOf(column, row::medium), {{"/liq.", neutralLiquid}, {"/gas.", neutralGas}});
         replaceCharInRows(column, '.', ',', false);
@@ -236,7 +281,7 @@ std::vector<ResultColumn> frenchToNeutral(std::vector<ResultColumn> columns, con
                             "La surface te tuyau est: rugueuse", "La surface interne du tuyau est:  lisse",
                             "La surface interne du tuyau est:  rugueuse"});
         renameElement(element, texts, Language::French, Language::German);
-        translateSlotRows(column, texts, Language::French, Language::German, 3, "en", neutralJoin);
+        translateSlotRows(column);
         replaceAll(cellOf(column, row::regime), "laminaire", neutralLaminar);
     }
     return columns;

@@ -5,7 +5,9 @@
 #include "model/real.h"
 
 // How the results table writes numbers: fixed-point with the decimals setting, never padded;
-// Reynolds numbers and pressure losses above 9999 in a fixed-width scientific form.
+// Reynolds numbers and pressure losses above 9999 in a fixed-width scientific form. Every text
+// written reads back with model::readNumber. A value that is not finite has no text: the result
+// is empty, and the table refuses such a value before it writes it.
 namespace velmora::workflow {
 
 using model::Real;

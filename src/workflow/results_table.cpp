@@ -1,6 +1,7 @@
 #include "workflow/results_table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "model/number_text.h"
@@ -148,6 +149,11 @@ void ResultsTable::renumber() {
     numbersStale_ = false;
 }
 
+bool ResultsTable::takesLoss(const std::string& lossSmall) const {
+    const auto loss = model::readNumber(lossSmall);
+    return loss && std::isfinite(lossSum_ + *loss);
+}
+
 const std::string& ResultsTable::totalCaption() const { return texts_->text(GlobalText::TotalCaption); }
 
 void ResultsTable::sumLosses() {
@@ -217,17 +223,26 @@ void ResultsTable::setUnitSystem(UnitSystem system) {
     recomputeTotal();
 }
 
-void ResultsTable::switchUnitSystem(UnitSystem system) {
-    if (system == unitSystem_) return;
+bool ResultsTable::switchUnitSystem(UnitSystem system) {
+    if (system == unitSystem_) return true;
     const bool toUs = system == UnitSystem::Us;
     const bool comma = decimalComma();
     // Metric value per US unit of each numeric row; the cell is divided by it going to US units.
+    // The columns are converted into a copy, which takes the table's place only when every value
+    // stayed finite.
+    bool finite = true;
+    const auto converted = [&](Real value) {
+        finite = finite && std::isfinite(value);
+        return value;
+    };
     const auto convert = [&](std::string& cell, Real metricPerUs) {
         if (cell.empty()) return;
         const Real value = readCell(cell);
-        cell = formatFixed(toUs ? value / metricPerUs : value * metricPerUs, decimals_, comma);
+        cell = formatFixed(converted(toUs ? value / metricPerUs : value * metricPerUs), decimals_, comma);
     };
-    for (ResultColumn& c : columns_) {
+    std::vector<ResultColumn> columns = columns_;
+    Real sum = 0;
+    for (ResultColumn& c : columns) {
         if (c.isEmpty()) continue;
         auto& cells = c.cells;
         convert(cells[row::flow], cubicMetresPerHourPerGpm);
@@ -239,9 +254,11 @@ void ResultsTable::switchUnitSystem(UnitSystem system) {
         convert(cells[row::branchLoss], mbarPerLbwSqFt);
         if (!cells[row::lossSmall].empty()) {
             const Real small = readCell(cells[row::lossSmall]);
-            const Real converted = toUs ? small / mbarPerLbwSqFt : small * mbarPerLbwSqFt;
-            cells[row::lossSmall] = formatLoss(converted, decimals_, comma);
-            cells[row::lossLarge] = formatLoss(toUs ? converted / 144 : converted / 1000, decimals_, comma);
+            const Real loss = converted(toUs ? small / mbarPerLbwSqFt : small * mbarPerLbwSqFt);
+            cells[row::lossSmall] = formatLoss(loss, decimals_, comma);
+            cells[row::lossLarge] = formatLoss(toUs ? loss / 144 : loss / 1000, decimals_, comma);
+            sum += readCell(cells[row::lossSmall]);
+            converted(sum);
         }
         for (int r = row::slot1; r <= row::slot1 + 3; ++r) {
             std::string& text = cells[static_cast<std::size_t>(r)];
@@ -258,7 +275,10 @@ void ResultsTable::switchUnitSystem(UnitSystem system) {
             }
         }
     }
+    if (!finite) return false;
+    columns_ = std::move(columns);
     setUnitSystem(system);
+    return true;
 }
 
 std::string ResultsTable::clipboardText() const {

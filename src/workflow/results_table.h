@@ -59,11 +59,16 @@ class ResultsTable {
 
     // Converts every element column from its cell texts into the other unit system, then
     // rebuilds the captions and the total. Nothing happens when the system does not change.
-    void switchUnitSystem(model::UnitSystem system);
+    // False, and nothing changed, when a converted value or the total would leave the range of
+    // the numbers (a loss near the largest long double grows by the conversion).
+    bool switchUnitSystem(model::UnitSystem system);
     // Sets the system without converting (an empty table, or a project whose texts are already in it).
     void setUnitSystem(model::UnitSystem system);
 
     // ---- editing -------------------------------------------------------------------------------
+    // Whether a column with this row-24 text can be appended: the text reads as a number and the
+    // total stays finite with it.
+    bool takesLoss(const std::string& lossSmall) const;
     // Fills the empty last column with `filled` (its row 0 becomes the column number), adds a new
     // empty column, recomputes the total and makes the new element column current.
     void appendColumn(ResultColumn filled);

@@ -85,8 +85,8 @@ unit label as a number|unknown unit label "3"|{"medium": {"flowUnit": 3}, "eleme
 kind 0/0|unknown element kind \[0, 0\]|{"elements": [{"kind": [0, 0]}]}
 kind 14/1|unknown element kind \[14, 1\]|{"elements": [{"kind": [14, 1]}]}
 kind 1/99|unknown element kind \[1, 99\]|{"elements": [{"kind": [1, 99]}]}
-negative kind|unknown element kind \[-1, 1\]|{"elements": [{"kind": [-5, 1]}]}
-kind beyond 64 bits|unknown element kind|{"elements": [{"kind": [18446744073709551615, 1]}]}
+negative kind|unknown element kind \[-5, 1\]|{"elements": [{"kind": [-5, 1]}]}
+kind beyond 64 bits|unknown element kind \[18446744073709551615, 1\]|{"elements": [{"kind": [18446744073709551615, 1]}]}
 kind as a text|expected \[group, subgroup\]|{"elements": [{"kind": "1/1"}]}
 kind of texts|expected \[group, subgroup\]|{"elements": [{"kind": ["1", "1"]}]}
 kind of fractions|expected \[group, subgroup\]|{"elements": [{"kind": [1.5, 1]}]}
@@ -119,6 +119,9 @@ option of a kind without a choice|no two-option choice|{"elements": [{"kind": [1
 branch flow of a kind without one|no branch-flow entry|{"elements": [{"kind": [1, 1], "branchFlow": "1"}]}
 a tab in a designation|key "designation": the text holds a control character (U+0009)|{"elements": [{"kind": [1, 1], "designation": "a\tb"}]}
 a line break in a slot|slot 1: the text holds a control character (U+000A)|{"elements": [{"kind": [1, 1], "slots": [["25\n", "mm"]]}]}
+a key given twice|the key "flow" is given twice in medium|{"medium": {"flow": "1", "flow": "2"}, "elements": []}
+a key given twice in an element|the key "count" is given twice in elements\[1\]|{"elements": [{"kind": [1, 1]}, {"kind": [1, 1], "count": "1", "count": "2"}]}
+a top key given twice|the key "elements" is given twice at the top|{"elements": [], "elements": [{"kind": [1, 1]}]}
 a zero byte in the medium name|key "name": the text holds a control character (U+0000)|{"medium": {"name": "Water\u0000"}, "elements": []}
 CASES
 )
@@ -132,6 +135,24 @@ done <<<"$refused_cases"
 printf '{"elements": [{"kind": [1, 1], "designation": "\xff\xfe"}]}' >"$work/bad.json"
 run calc "$work/bad.json"
 expect_refused "bytes that are no UTF-8" "not valid JSON"
+
+# A NUL byte ends the text for the JSON parser; what follows it must not be passed over.
+findings=$2/../data/fuzz-findings
+run calc "$findings/nul-ends-json-trailing-garbage.json"
+expect_refused "a NUL byte before trailing garbage" "a NUL byte at byte 33"
+run calc "$findings/kind-unsigned-wraps-to-minus-1.json"
+expect_refused "a kind of 2^64 - 1" "unknown element kind \[18446744073709551615, 1\]"
+# 64 KiB of empty objects, once a quadratic parse: read in one pass, then refused for its key.
+run calc "$findings/quadratic-parse-64KiB.json"
+expect_refused "64 KiB of empty objects" 'unknown key "x"'
+# The second of two losses of 6E+4931 mbar would make the total overflow: that calculation fails
+# with its message, the first column stands and the total is written.
+run calc "$findings/total-overflows-calc.json"
+expect_status 1 "a total beyond the range"
+grep -q "The calculation failed" "$work/err" || fail "a total beyond the range: no calculation-failed message"
+tail -n 1 "$work/out" | grep -q ' 6.12E+4931 mbar or  6.12E+4928 bar$' ||
+  fail "a total beyond the range: the total is '$(tail -n 1 "$work/out")'"
+[ "$(head -n 1 "$work/out" | awk -F'\t' '{ print NF }')" -eq 2 ] || fail "a total beyond the range: not one column"
 
 # ---- files that are not files ----------------------------------------------------------------------
 

@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <set>
+#include <stdexcept>
+#include <vector>
+
+#include "persist/windows1252.h"
 #include <string>
 
 namespace velmora::persist {
@@ -80,12 +85,30 @@ TEST(LineCipher, KeyLongerOrShorterThanTheLine) {
     EXPECT_EQ(LineCipher::decipher(LineCipher::encipher("abcdef", "q"), "q"), "abcdef");
 }
 
-// Code 255 is enciphered as (255 + prev) mod 255 = prev: when the preceding enciphered value is 255,
-// it comes back as code 0; after any other value it survives.
-TEST(LineCipher, Code255ComesBackAsZeroAfterAnEncipheredValueOf255) {
-    const std::string plain(1, static_cast<char>(255));
-    EXPECT_EQ(LineCipher::decipher(LineCipher::encipher(plain, "k", fixedStart(255)), "k"), std::string(1, '\0'));
-    EXPECT_EQ(LineCipher::decipher(LineCipher::encipher(plain, "k", fixedStart(17)), "k"), plain);
+// Code 255 is enciphered as (255 + prev) mod 255 = prev: after an enciphered value of 255 it would
+// be written as 0 and read back as code 0. The encipher passes over a start value that leads there,
+// whatever start the clock gives and wherever in the line the 255 stands.
+TEST(LineCipher, Code255ReadsBackFromEveryStartValue) {
+    std::vector<std::string> plains = {std::string(1, '\xFF'), std::string(40, '\xFF'), "Le \xFF final \xFF"};
+    // The data-command source lines that came back with NUL in place of "ÿ".
+    std::ifstream source(VELMORA_TEST_DATA_DIR "/fuzz-findings/cipher-y-diaeresis.txt", std::ios::binary);
+    for (std::string line; std::getline(source, line);) plains.push_back(*utf8ToWindows1252(line));
+    for (std::string_view key : {std::string_view("k"), LineCipher::dataKey, LineCipher::propertyTableKey})
+        for (const std::string& plain : plains)
+            for (int start = 0; start < 256; ++start) {
+                const std::string line = LineCipher::encipher(plain, key, fixedStart(static_cast<std::uint8_t>(start)));
+                ASSERT_EQ(LineCipher::decipher(line, key), plain) << key << " start " << start << " line " << line;
+            }
+}
+
+TEST(LineCipher, StartValueIsKeptWhereItIsSafe) {
+    const std::string plain(1, '\xFF');
+    EXPECT_EQ(LineCipher::encipher(plain, "k", fixedStart(17)).substr(0, 2), "11");
+    EXPECT_NE(LineCipher::encipher(plain, "k", fixedStart(255)).substr(0, 2), "FF");
+}
+
+TEST(LineCipher, RefusesALineWithCodeZero) {
+    EXPECT_THROW(LineCipher::encipher(std::string("a\0b", 3), LineCipher::dataKey), std::invalid_argument);
 }
 
 TEST(LineCipher, RefusesALineThatIsNotHexadecimal) {

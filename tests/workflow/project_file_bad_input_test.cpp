@@ -22,30 +22,43 @@
 #include "workflow/results_table.h"
 #include "workflow/workflow_test_support.h"
 
-// ---- the largest single allocation while a read is watched ----------------------------------------
+// ---- the largest single allocation, and the most memory held, while a read is watched -----------
 // A count taken from the file and trusted before the lines are counted shows as one request for
-// gigabytes. The sanitizers bring their own allocator; under them the check is left out.
+// gigabytes; lines and columns copied more often than needed show as a high peak of the memory
+// held. The sanitizers bring their own allocator; under them the checks are left out.
 namespace {
 std::atomic<bool> watchingAllocations{false};
 std::atomic<std::size_t> largestAllocation{0};
+std::atomic<long long> heldBytes{0};      // allocated minus freed since the watch began
+std::atomic<long long> mostHeldBytes{0};
 }  // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
 #define VELMORA_WATCHES_ALLOCATIONS 0
 #else
+#include <malloc.h>
 #define VELMORA_WATCHES_ALLOCATIONS 1
 void* operator new(std::size_t size) {
+    void* memory = std::malloc(size == 0 ? 1 : size);
+    if (!memory) throw std::bad_alloc();
     if (watchingAllocations.load(std::memory_order_relaxed)) {
         std::size_t seen = largestAllocation.load(std::memory_order_relaxed);
         while (size > seen && !largestAllocation.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
         }
+        const long long held = heldBytes += static_cast<long long>(malloc_usable_size(memory));
+        long long most = mostHeldBytes.load(std::memory_order_relaxed);
+        while (held > most && !mostHeldBytes.compare_exchange_weak(most, held, std::memory_order_relaxed)) {
+        }
     }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-    throw std::bad_alloc();
+    return memory;
 }
 // Not inlined: g++ would take the free() of memory from operator new for a mismatch.
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
+    if (memory && watchingAllocations.load(std::memory_order_relaxed))
+        heldBytes -= static_cast<long long>(malloc_usable_size(memory));
+    std::free(memory);
+}
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
 #endif
 
 namespace velmora::workflow {
@@ -140,12 +153,15 @@ void expectInvalidOrUsable(const ProjectReadResult& read, const std::string& wha
         expectInvalid(read, what);
 }
 
-ProjectReadResult readWatched(std::string_view bytes, std::size_t& largest) {
+ProjectReadResult readWatched(std::string_view bytes, std::size_t& largest, long long* mostHeld = nullptr) {
     largestAllocation = 0;
+    heldBytes = 0;
+    mostHeldBytes = 0;
     watchingAllocations = true;
     ProjectReadResult read = readProjectFile(bytes, german());
     watchingAllocations = false;
     largest = largestAllocation;
+    if (mostHeld) *mostHeld = mostHeldBytes;
     return read;
 }
 
@@ -421,6 +437,64 @@ TEST(ProjectFileBadInput, AGarbledFileOnDiskIsLeftAsItIs) {
     const ProjectSession::ReadOutcome folderOutcome = session.read(folder.path());
     EXPECT_FALSE(folderOutcome.opened);
     EXPECT_EQ(folderOutcome.messages, std::vector<UserMessage>{projectNotice(german(), GlobalText::ProjectOpenFailed)});
+}
+
+// ---- memory --------------------------------------------------------------------------------------
+
+// A project of many columns takes memory for its columns once: the lines are not held a second
+// time as a list, nor the columns copied. A column as the table keeps it costs about 1 kB
+// whatever its texts (26 cell strings and the gas entries), so the peak is measured against that
+// and against the file's size. A file of empty cells is refused before any column is built.
+TEST(ProjectFileBadInput, MemoryHeldWhileReadingAProject) {
+    if (!VELMORA_WATCHES_ALLOCATIONS) GTEST_SKIP() << "the sanitizer's allocator counts for itself";
+    ProjectContent content;
+    content.heading = "Kühlwasser";
+    const std::vector<ResultColumn> pair = germanProjectColumns();
+    for (int i = 0; i < 2000; ++i) content.columns.insert(content.columns.end(), pair.begin(), pair.end());
+    const std::string written = std::get<std::string>(encodeProjectFile(content, german()));
+    const long long columnsHeld = static_cast<long long>(4000 * (sizeof(ResultColumn) + 64));
+
+    // NAME | file | valid
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool valid;
+    };
+    Lines empty = {"6.0", "", "M", "40000"};
+    empty.resize(kProjectHeaderLines + 40000 * row::count);
+    const Case cases[] = {
+        {"4000 columns as the program writes them", written, true},
+        {"40 000 columns of empty cells", bytesOf(empty), false},
+    };
+    for (const Case& c : cases) {
+        std::size_t largest = 0;
+        long long mostHeld = 0;
+        const ProjectReadResult read = readWatched(c.bytes, largest, &mostHeld);
+        EXPECT_EQ(read.valid, c.valid) << c.name;
+        const auto size = static_cast<long long>(c.bytes.size());
+        if (c.valid) {
+            EXPECT_EQ(read.content.columns.size(), 4000u);
+            // The text of the file once more (UTF-8), the columns, and little else.
+            EXPECT_LT(mostHeld, 2 * size + columnsHeld + columnsHeld / 4) << c.name;
+            EXPECT_LT(mostHeld, 20 * size) << c.name;
+        } else {
+            EXPECT_LT(mostHeld, 3 * size) << c.name << ": columns were built for a file that is refused";
+        }
+    }
+}
+
+// A file larger than any project is refused unread, by the desktop's open as by the command line.
+TEST(ProjectFileBadInput, AFileLargerThanAnyProjectIsRefusedUnread) {
+    velmora::testing::TempFolder folder;
+    const auto path = folder.path() / "gross.vla";
+    std::filesystem::resize_file(folder.write("gross.vla", "6.0\r\n"), kMaxProjectFileBytes + 1);
+    ProjectSession session(german());
+    const ProjectSession::ReadOutcome outcome = session.read(path);
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_FALSE(outcome.read.valid);
+    EXPECT_EQ(outcome.messages, std::vector<UserMessage>{invalidNotice()});
+    EXPECT_FALSE(session.heldPath()) << "an invalid file is let go";
+    expectInvalid(readProjectFile(std::string(kMaxProjectFileBytes + 1, '\n'), german()), "65 MB of line ends");
 }
 
 }  // namespace
