@@ -114,7 +114,7 @@ decimals beyond 64 bits|key "decimals": expected a small whole number|{"settings
 decimals of seven|key "decimals": expected 0|{"settings": {"decimals": 7}, "elements": []}
 negative decimals|key "decimals": expected 0|{"settings": {"decimals": -1}, "elements": []}
 option as a fraction|key "option": expected a small whole number|{"elements": [{"kind": [2, 1], "option": 0.5}]}
-option beyond 64 bits|key "option": expected 0|{"elements": [{"kind": [2, 1], "option": 18446744073709551615}]}
+option beyond 64 bits|key "option": expected a small whole number|{"elements": [{"kind": [2, 1], "option": 18446744073709551615}]}
 option of a kind without a choice|no two-option choice|{"elements": [{"kind": [1, 1], "option": 0}]}
 branch flow of a kind without one|no branch-flow entry|{"elements": [{"kind": [1, 1], "branchFlow": "1"}]}
 a tab in a designation|key "designation": the text holds a control character (U+0009)|{"elements": [{"kind": [1, 1], "designation": "a\tb"}]}
