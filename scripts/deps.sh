@@ -11,9 +11,21 @@ VELMORA_PACKAGES=(
   python3-fluids
 )
 
+# Only for scripts/fuzz: clang with libFuzzer and the sanitizer runtimes. The normal build and
+# the tests use g++.
+VELMORA_FUZZ_PACKAGES=(clang libclang-rt-dev llvm)
+
 velmora_install_deps() {
+  velmora_install_packages "${VELMORA_PACKAGES[@]}"
+}
+
+velmora_install_fuzz_deps() {
+  velmora_install_packages "${VELMORA_FUZZ_PACKAGES[@]}"
+}
+
+velmora_install_packages() {
   local missing=()
-  for p in "${VELMORA_PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
