@@ -11,6 +11,7 @@
 #include "persist/text_catalogue_loader.h"
 #include "calc_command.h"
 #include "curve_command.h"
+#include "pipes_command.h"
 #include "props_commands.h"
 #include "props_database_commands.h"
 #include "props_dialog_commands.h"
@@ -31,6 +32,7 @@ constexpr const char* usage =
     "                         | liquid NAME T | gas NAME P T | vapour-pressure NAME T\n"
     "                         | list brines|oils|solutions|substances|liquids|gases|vapour-pressure\n"
     "       velmora-cli tool NAME KEY=TEXT... [--units=metric|US] [--decimals=N]   (tool --help lists them)\n"
+    "       velmora-cli pipes list | pipes show STANDARD   (pipe dimension tables)\n"
     "       velmora-cli data encipher|decipher --key=data|property FILE\n"
     "       velmora-cli data plain FILE [--output=OUT]\n";
 
@@ -136,6 +138,10 @@ int main(int argc, char** argv) {
                         {*texts, persist::DataFileSet(persist::DataFileSet::locate(programFolder(argv[0])))});
     if (args[0] == "calc") return cli::runCalc(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "show") return cli::runShow(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
+    if (args[0] == "pipes")
+        return cli::runPipes(withoutProgramOptions(rest), *texts,
+                             persist::DataFileSet(persist::DataFileSet::locate(programFolder(argv[0]))), std::cout,
+                             std::cerr);
     if (args[0] == "tool") return cli::runTool(withoutProgramOptions(rest), *texts, std::cout, std::cerr);
     if (args[0] == "curve")
         return cli::runCurve(withoutProgramOptions(rest), *texts, programFolder(argv[0]), std::cout, std::cerr);

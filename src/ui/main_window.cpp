@@ -80,6 +80,7 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
       options_(workflow::Options::freshStart(texts.edition())),
       session_(texts) {
     setWindowTitle(mainText(texts, MyWindowText::Title));
+    takeOver_.setMainForm(&formTakeOver_);
     binder_ = new FormBinder(form_, this);
     if (!interaction.messenger) {
         qtMessenger_ = std::make_unique<QtMessenger>(this, QtMessenger::FocusHandler{});

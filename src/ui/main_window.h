@@ -26,6 +26,8 @@
 #include "workflow/project_session.h"
 #include "workflow/table_appearance.h"
 #include "model/calc_inputs.h"
+#include "pipedata/take_over.h"
+#include "workflow/main_form_take_over.h"
 
 class QAction;
 class QMenu;
@@ -52,6 +54,10 @@ public:
                QWidget* parent = nullptr);
 
     workflow::MainForm& form() { return form_; }
+    // Who receives the values of the pipe and fitting data dialogs: the main form, unless a
+    // receiving window (pump design, table change, column change) registered itself as open with
+    // takeOverRouter().opened(role, target) and took them; it calls closed(role) when it closes.
+    pipedata::TakeOverRouter& takeOverRouter() { return takeOver_; }
     workflow::ResultsTable& table() { return table_; }
     ResultsWindow& resultsWindow() { return *results_; }
     ShortDisplayWindow& shortDisplayWindow() { return *shortWindow_; }
@@ -120,6 +126,8 @@ private:
     workflow::ShortDisplay shortDisplay_{table_};
     model::CalcInputs inputs_;
     workflow::Options options_;
+    workflow::MainFormTakeOver formTakeOver_{form_, options_.unitSystem};
+    pipedata::TakeOverRouter takeOver_;
     workflow::PageSettings page_;
     workflow::RecentProjects recent_;
     workflow::TableAppearance appearance_;
