@@ -47,9 +47,12 @@ class FileBuilder:
             self.lines[i] = text
 
     def block(self, number, first, last, title, source, rows):
-        if first - 1 in self.lines:
-            raise SystemExit(f"line {first - 1} is taken, no room for the title of block {number}")
-        self.lines[first - 1] = f"#{number} {title} | {source}"
+        """A block under its title line; title None for a block that follows its standard's first
+        block directly (the rectangular shapes after the square ones)."""
+        if title is not None:
+            if first - 1 in self.lines:
+                raise SystemExit(f"line {first - 1} is taken, no room for the title of block {number}")
+            self.lines[first - 1] = f"#{number} {title} | {source}"
         if len(rows) > last - first + 1:
             raise SystemExit(f"block {number} has {len(rows)} lines, room for {last - first + 1}")
         for i, row in enumerate(rows):
@@ -136,6 +139,7 @@ def main():
     european()
     ot.write_other(FileBuilder, os.path.join(HERE, "rohreo.txt"))
     ot.write_american(FileBuilder, os.path.join(HERE, "rohrea.txt"))
+    ot.write_rectangular(FileBuilder, os.path.join(HERE, "rechteck.txt"), num)
 
 
 if __name__ == "__main__":

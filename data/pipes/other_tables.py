@@ -127,3 +127,100 @@ def write_american(FileBuilder, path):
         rows.append([nps_text(n), f"{od:.3f}".replace(".", ",")] + [f"{w:.3f}".replace(".", ",") if w else None for w in (m, l, k)])
     b.block(12, 253, 271, "ASTM B88 copper water tube", "ASTM B88-16 Table 1, types M, L, K", rows)
     b.write(path, 271)
+
+
+# ---- rectangular tables (mm) --------------------------------------------------------------------
+
+# Cold-drawn precision square and rectangular steel tubes EN 10305-5 (formerly DIN 2395).
+EN10305_5_SQUARE = [(10, [1.0, 1.5]), (12, [1.0, 1.5]), (15, [1.0, 1.5, 2.0]), (16, [1.0, 1.5, 2.0]),
+                    (20, [1.0, 1.5, 2.0]), (25, [1.5, 2.0, 2.5]), (30, [1.5, 2.0, 2.5, 3.0]),
+                    (35, [1.5, 2.0, 2.5, 3.0]), (40, [1.5, 2.0, 2.5, 3.0, 4.0]), (50, [2.0, 2.5, 3.0, 4.0]),
+                    (60, [2.0, 2.5, 3.0, 4.0])]
+EN10305_5_RECT = [((20, 10), [1.0, 1.5]), ((20, 15), [1.0, 1.5]), ((25, 10), [1.0, 1.5]), ((25, 15), [1.0, 1.5, 2.0]),
+                  ((30, 10), [1.0, 1.5]), ((30, 15), [1.0, 1.5, 2.0]), ((30, 20), [1.0, 1.5, 2.0]),
+                  ((35, 15), [1.5, 2.0]), ((35, 20), [1.5, 2.0]), ((40, 10), [1.5, 2.0]), ((40, 15), [1.5, 2.0]),
+                  ((40, 20), [1.5, 2.0, 2.5, 3.0]), ((40, 25), [1.5, 2.0, 2.5]), ((40, 30), [1.5, 2.0, 2.5, 3.0]),
+                  ((45, 25), [1.5, 2.0, 2.5]), ((50, 15), [1.5, 2.0]), ((50, 20), [1.5, 2.0, 2.5, 3.0]),
+                  ((50, 25), [1.5, 2.0, 2.5, 3.0]), ((50, 30), [1.5, 2.0, 2.5, 3.0, 4.0]), ((50, 40), [2.0, 2.5, 3.0, 4.0]),
+                  ((60, 20), [1.5, 2.0, 2.5, 3.0]), ((60, 30), [2.0, 2.5, 3.0, 4.0]), ((60, 40), [2.0, 2.5, 3.0, 4.0]),
+                  ((70, 30), [2.0, 2.5, 3.0]), ((70, 40), [2.0, 2.5, 3.0, 4.0]), ((70, 50), [2.0, 3.0, 4.0]),
+                  ((80, 20), [2.0, 3.0]), ((80, 40), [2.0, 2.5, 3.0, 4.0]), ((80, 60), [2.0, 3.0, 4.0]),
+                  ((90, 50), [2.0, 3.0, 4.0]), ((100, 40), [2.0, 3.0, 4.0]), ((100, 50), [2.0, 3.0, 4.0, 5.0]),
+                  ((100, 60), [2.0, 3.0, 4.0, 5.0]), ((100, 80), [3.0, 4.0, 5.0])]
+# Hollow sections DIN 59411 (now EN 10219-2): square sizes, and the rectangular sizes with six walls
+# of their range as FreeCAD's EN 10210/10219 profile table lists them.
+DIN59411_SQUARE = [(40, [2.6, 3.2, 4.0, 5.0]), (50, [3.2, 4.0, 5.0, 6.3]), (60, [3.2, 4.0, 5.0, 6.3, 8.0]),
+                   (70, [3.6, 4.0, 5.0, 6.3, 8.0]), (80, [3.6, 4.0, 5.0, 6.3, 8.0]), (90, [3.6, 4.0, 5.0, 6.3, 8.0]),
+                   (100, [4.0, 5.0, 6.3, 8.0, 10.0]), (120, [5.0, 6.3, 8.0, 10.0, 12.5]),
+                   (140, [5.0, 6.3, 8.0, 10.0, 12.5]), (150, [5.0, 6.3, 8.0, 10.0, 12.5]),
+                   (160, [5.0, 6.3, 8.0, 10.0, 12.5]), (180, [6.3, 8.0, 10.0, 12.5, 16.0]),
+                   (200, [6.3, 8.0, 10.0, 12.5, 16.0]), (220, [6.3, 8.0, 10.0, 12.5, 16.0]),
+                   (250, [6.3, 8.0, 10.0, 12.5, 16.0])]
+DIN59411_RECT = [((50, 30), [2.9, 3.2, 3.6, 4.0, 5.0, 6.3]), ((60, 40), [2.9, 3.2, 4.0, 5.0, 6.3, 8.0]),
+                 ((80, 40), [2.9, 3.2, 4.0, 5.0, 6.3, 8.0]), ((90, 50), [3.0, 3.6, 4.0, 5.0, 6.3, 8.0]),
+                 ((100, 50), [3.2, 4.0, 5.0, 6.3, 8.0, 10.0]), ((100, 60), [3.2, 4.0, 5.0, 6.3, 8.0, 10.0]),
+                 ((120, 60), [3.6, 4.0, 5.0, 6.3, 8.0, 10.0]), ((120, 80), [3.6, 4.0, 5.0, 6.3, 8.0, 10.0]),
+                 ((150, 100), [4.0, 5.0, 6.3, 8.0, 10.0, 12.5]), ((160, 80), [4.0, 5.0, 6.3, 8.0, 10.0, 12.5]),
+                 ((180, 60), [4.0, 5.0, 6.3, 8.0, 10.0, 12.5]), ((180, 100), [4.0, 5.0, 6.3, 8.0, 10.0, 12.5]),
+                 ((200, 100), [4.0, 5.0, 6.3, 8.0, 10.0, 12.5]), ((200, 120), [5.0, 6.3, 8.0, 10.0, 12.5, 16.0]),
+                 ((200, 150), [5.0, 6.3, 8.0, 10.0, 12.5, 16.0]), ((220, 120), [7.1, 8.0, 10.0, 12.5, 14.2, 16.0]),
+                 ((250, 100), [5.0, 6.3, 8.0, 10.0, 12.5, 16.0])]
+# Cold-formed hollow sections BS 6363 (now BS EN 10219).
+BS6363_SQUARE = [(20, [2.0, 2.5]), (25, [2.0, 2.5, 3.0]), (30, [2.0, 2.5, 3.0]), (40, [2.0, 2.5, 3.0, 4.0]),
+                 (50, [2.0, 2.5, 3.0, 4.0, 5.0]), (60, [2.0, 2.5, 3.0, 4.0, 5.0]), (70, [3.0, 4.0, 5.0]),
+                 (80, [3.0, 4.0, 5.0, 6.0]), (90, [3.0, 4.0, 5.0, 6.0]), (100, [3.0, 4.0, 5.0, 6.0, 8.0]),
+                 (120, [4.0, 5.0, 6.0, 8.0])]
+BS6363_RECT = [((50, 25), [2.0, 2.5, 3.0]), ((50, 30), [2.0, 2.5, 3.0, 4.0]), ((60, 40), [2.0, 2.5, 3.0, 4.0]),
+               ((80, 40), [2.0, 2.5, 3.0, 4.0, 5.0]), ((90, 50), [3.0, 4.0, 5.0]), ((100, 50), [3.0, 4.0, 5.0, 6.0]),
+               ((100, 60), [3.0, 4.0, 5.0, 6.0]), ((120, 60), [3.0, 4.0, 5.0, 6.0]), ((120, 80), [4.0, 5.0, 6.0, 8.0])]
+# ASTM A500 square and rectangular structural tubing, nominal walls 1/8 to 1/2 in., in mm.
+A500_WALLS = [3.18, 4.76, 6.35, 7.94, 9.53, 12.7]
+A500_SQUARE = [(2, 3), (2.5, 3), (3, 4), (3.5, 4), (4, 5), (5, 5), (6, 6), (7, 6), (8, 6), (10, 6)]
+A500_RECT = [((3, 2), 3), ((4, 2), 3), ((4, 3), 4), ((5, 3), 4), ((6, 4), 5), ((8, 4), 6)]
+# Sheet-metal ducts DIN 24190: inside width and height from the preferred series, the sheet thickness
+# by the larger side (up to 500 mm 0,6 mm, up to 1000 mm 0,8 mm, up to 2000 mm 1,0 mm).
+DUCT_SIDES = [100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200, 1400, 1600, 1800, 2000]
+
+
+def duct_sheet(side):
+    return 0.6 if side <= 500 else 0.8 if side <= 1000 else 1.0
+
+
+def write_rectangular(FileBuilder, path, num):
+    b = FileBuilder(["# Velmora rectangular pipe tables: square and rectangular hollow sections and ducts, mm.",
+                     "# Each line: designation, width, height, the walls offered (up to six)."])
+
+    def rows(entries):
+        return [[f"{w:g}x{h:g}", float(w), float(h)] + walls for (w, h), walls in entries]
+
+    def square(entries):
+        return rows([((a, a), walls) for a, walls in entries])
+
+    b.block(1, 7, 17, "Profilstahlrohr EN 10305-5 (DIN 2395), square lines 7-17, rectangular lines 18-51",
+            "EN 10305-5:2016 Tables 1 and 2",
+            square(EN10305_5_SQUARE))
+    b.block(1, 18, 51, None, None,
+            rows(EN10305_5_RECT))
+    b.block(2, 55, 69, "Hohlprofil DIN 59411, square lines 55-69, rectangular lines 70-86",
+            "DIN 59411:1978 / EN 10219-2:2006; rectangular sizes and walls as in FreeCAD's EN profile table",
+            square(DIN59411_SQUARE))
+    b.block(2, 70, 86, None, None,
+            rows(DIN59411_RECT))
+    b.block(3, 90, 100, "Hohlprofil BS 6363, square lines 90-100, rectangular lines 101-109",
+            "BS 6363:1983 / BS EN 10219-2",
+            square(BS6363_SQUARE))
+    b.block(3, 101, 109, None, None,
+            rows(BS6363_RECT))
+    inch = lambda x: round(x * 25.4, 1)  # noqa: E731
+    b.block(5, 116, 125, "Hohlprofil ASTM A-500, square lines 116-125, rectangular lines 126-131",
+            "ASTM A500/A500M-18, nominal sizes and walls in inches converted to mm",
+            [[f"{a:g}x{a:g} in.", inch(a), inch(a)] + A500_WALLS[:n] for a, n in A500_SQUARE])
+    b.block(5, 126, 131, None, None,
+            [[f"{w:g}x{h:g} in.", inch(w), inch(h)] + A500_WALLS[:n] for (w, h), n in A500_RECT])
+    b.block(4, 138, 152, "Blechkanäle DIN 24190 (inside dimensions), square lines 138-152, rectangular lines 153-257",
+            "DIN 24190:1985, preferred sides; sheet by the larger side",
+            [[f"{a}x{a}", float(a), float(a), duct_sheet(a)] for a in DUCT_SIDES])
+    pairs = [(w, h) for i, w in enumerate(DUCT_SIDES) for h in DUCT_SIDES[:i]]
+    b.block(4, 153, 257, None, None,
+            [[f"{w}x{h}", float(w), float(h), duct_sheet(w)] for w, h in pairs])
+    b.write(path, 257)

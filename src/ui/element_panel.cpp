@@ -68,6 +68,11 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     grid->addWidget(roughness_, 5, 1);
     grid->addWidget(roughnessUnit_, 5, 2);
     grid->addWidget(roughnessHint, 5, 3);
+    roughnessDatabase_ = new QToolButton;
+    roughnessDatabase_->setText("...");
+    roughnessDatabase_->setToolTip(mainText(texts, MyWindowText::HintRoughnessDatabase));
+    roughnessDatabase_->setVisible(false);
+    grid->addWidget(roughnessDatabase_, 5, 4);
 
     auto* count = new QLineEdit;
     count->setMaximumWidth(60);
@@ -114,6 +119,7 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     connect(picture_, &QToolButton::clicked, this, &ElementPanel::chooseElementRequested);
     connect(information_, &QToolButton::clicked, this, &ElementPanel::informationRequested);
     connect(roughnessHint, &QToolButton::clicked, this, &ElementPanel::roughnessHintRequested);
+    connect(roughnessDatabase_, &QToolButton::clicked, this, &ElementPanel::roughnessDatabaseRequested);
 }
 
 void ElementPanel::refresh() {
@@ -134,7 +140,7 @@ void ElementPanel::refresh() {
     }
     const bool rough = form_.roughnessEnabled();
     for (QWidget* w : {static_cast<QWidget*>(roughnessLabel_), static_cast<QWidget*>(roughness_),
-                       static_cast<QWidget*>(roughnessUnit_)})
+                       static_cast<QWidget*>(roughnessUnit_), static_cast<QWidget*>(roughnessDatabase_)})
         w->setEnabled(rough);
     choice_->setVisible(form_.choiceVisible());
     choice_->setTitle(qs(form_.choiceTitle()));

@@ -27,11 +27,14 @@ public:
     void refresh();
 
     QPushButton* calculateButton() const { return calculate_; }
+    // The roughness database button beside the roughness entry, hidden until its dialog is there.
+    QToolButton* roughnessDatabaseButton() const { return roughnessDatabase_; }
 
 Q_SIGNALS:
     void chooseElementRequested();
     void informationRequested();
     void roughnessHintRequested();
+    void roughnessDatabaseRequested();
 
 private:
     struct SlotRow {
@@ -47,6 +50,7 @@ private:
     QLabel* elementName_;
     QToolButton* information_;
     std::array<SlotRow, 5> slots_{};
+    QToolButton* roughnessDatabase_;
     QLabel* roughnessLabel_;
     QLineEdit* roughness_;
     QComboBox* roughnessUnit_;

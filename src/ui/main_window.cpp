@@ -173,6 +173,11 @@ void MainWindow::addPendingCommands(QMenu* menu, MyWindowText first, MyWindowTex
         std::any_of(actions.begin(), actions.end(), [](const QAction* a) { return a->isVisible(); }));
 }
 
+void MainWindow::provideRoughnessDatabase(std::function<void()> run) {
+    connect(element_, &ElementPanel::roughnessDatabaseRequested, this, std::move(run));
+    element_->roughnessDatabaseButton()->setVisible(true);
+}
+
 void MainWindow::provideCommand(MyWindowText entry, std::function<void()> run) {
     QAction* action = pending_.at(entry);
     connect(action, &QAction::triggered, this, std::move(run));

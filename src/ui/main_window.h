@@ -88,6 +88,8 @@ public:
     // Connects a menu entry of the Calculate, Medium, Pipe data or Table menu (and its tool button,
     // if it has one) to the dialog or tool it opens. Entries stay hidden until they are provided.
     void provideCommand(model::MyWindowText entry, std::function<void()> run);
+    // Connects the roughness database button beside the roughness entry and shows it.
+    void provideRoughnessDatabase(std::function<void()> run);
     // The menu entry of a provided or pending command (tests trigger it).
     QAction* command(model::MyWindowText entry) const { return pending_.at(entry); }
     // The form's state shown again (after a kind is set up, a column copied back, settings restored).

@@ -4,6 +4,9 @@
 
 #include "lang/text_catalogue.h"
 #include "pipedata/circular_pipe_presenter.h"
+#include "pipedata/rectangular_pipe_presenter.h"
+#include "pipedata/roughness_presenter.h"
+#include "pipedata/zeta_presenter.h"
 #include "pipedata/take_over.h"
 #include "ui/dialog_binder.h"
 #include "ui/modal_dialog.h"
@@ -25,9 +28,10 @@ public:
     // Shows the dialog modally; the files are read the first time. What took the values, if the
     // user took them over.
     pipedata::TakeOverReceipt run(const pipedata::TakeOverRouter& router);
+    // Shows the presenter's state (after a choice made through the presenter).
+    void refresh();
 
 private:
-    void refresh();
 
     const lang::TextCatalogue& texts_;
     pipedata::CircularPipePresenter presenter_;
@@ -35,6 +39,65 @@ private:
     DialogBinder binder_;
     DialogMessenger messenger_;
     QTabBar* pages_;
+    const pipedata::TakeOverRouter* router_ = nullptr;
+    pipedata::TakeOverReceipt receipt_;
+};
+
+// The rectangular pipe tables (TRechteckDlg): hollow sections and ducts by standard, shape, size and
+// wall; takes over the inside width and height.
+class RectangularPipeDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    RectangularPipeDialog(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, QWidget* parent);
+
+    pipedata::RectangularPipePresenter& presenter() { return presenter_; }
+    pipedata::TakeOverReceipt run(const pipedata::TakeOverRouter& router);
+    // Shows the presenter's state (after a choice made through the presenter).
+    void refresh();
+
+private:
+
+    const lang::TextCatalogue& texts_;
+    pipedata::RectangularPipePresenter presenter_;
+    std::filesystem::path dataFolder_;
+    DialogBinder binder_;
+    DialogMessenger messenger_;
+    const pipedata::TakeOverRouter* router_ = nullptr;
+    pipedata::TakeOverReceipt receipt_;
+};
+
+// The roughness database (TRauhigkeitDlg): 42 surfaces; take over, or a double click on a line,
+// hands the roughness on and closes the dialog.
+class RoughnessDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    RoughnessDialog(const lang::TextCatalogue& texts, QWidget* parent);
+
+    pipedata::RoughnessPresenter& presenter() { return presenter_; }
+    pipedata::TakeOverReceipt run(const pipedata::TakeOverRouter& router);
+
+private:
+    void takeOver();
+
+    pipedata::RoughnessPresenter presenter_;
+    DialogBinder binder_;
+    const pipedata::TakeOverRouter* router_ = nullptr;
+    pipedata::TakeOverReceipt receipt_;
+};
+
+// The zeta database (TZetaDlg): makers' fittings with zeta per nominal size.
+class ZetaDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    ZetaDialog(const lang::TextCatalogue& texts, std::filesystem::path dataFolder, QWidget* parent);
+
+    pipedata::ZetaPresenter& presenter() { return presenter_; }
+    pipedata::TakeOverReceipt run(const pipedata::TakeOverRouter& router);
+
+private:
+    pipedata::ZetaPresenter presenter_;
+    DialogBinder binder_;
+    DialogMessenger messenger_;
     const pipedata::TakeOverRouter* router_ = nullptr;
     pipedata::TakeOverReceipt receipt_;
 };
