@@ -26,7 +26,9 @@ TEST(ZetaLine, PairsEndAtTheLineEndOrAnEmptySize) {
 }
 
 struct ZetaFolder : ::testing::Test {
-    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "zeta_folder";
+    // One folder per test: the tests may run at the same time in separate processes.
+    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) /
+                                   (std::string("zeta_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     model::RecordingMessenger messenger;
     ZetaFolder() {
         std::filesystem::remove_all(folder);
