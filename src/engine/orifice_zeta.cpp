@@ -29,21 +29,26 @@ Real dischargeCoefficientZeta(Real dischargeCoefficient, Real beta) {
     return term * term;
 }
 
-Real orificePlateZeta(Real reynolds, Real boreDiameter, Real pipeDiameter) {
+Real orificePlateDischargeCoefficient(Real reynolds, Real boreDiameter, Real pipeDiameter) {
     constexpr const char* where = "orificePlateZeta";
     const Real b = beta(boreDiameter, pipeDiameter, where);
     const Real b2 = b * b;
     const Real b4 = b2 * b2;
     const Real a = checkedPow(checkedDivide(19000.0L * b, reynolds, where), 0.8L, where);
-    // The upstream-tapping term is taken with its coefficient 0.043 as for tappings about one
-    // diameter upstream of the plate.
+    // Corner tappings sit at the plate's faces, L1 = L'2 = 0: the upstream-tapping term
+    // (0.043 + 0.080 e^(-10 L1) - 0.123 e^(-7 L1)) (1 - 0.11 A) β⁴ / (1 - β⁴) is then exactly zero,
+    // and so is the downstream term with M'2 = 2 L'2 / (1 - β).
     Real c = 0.5961L + 0.0261L * b2 - 0.216L * b4 * b4 +
              0.000521L * checkedPow(checkedDivide(1e6L * b, reynolds, where), 0.7L, where) +
              (0.0188L + 0.0063L * a) * checkedPow(b, 3.5L, where) *
-                 checkedPow(checkedDivide(1e6L, reynolds, where), 0.3L, where) +
-             0.043L * (1.0L - 0.11L * a) * checkedDivide(b4, 1.0L - b4, where);
+                 checkedPow(checkedDivide(1e6L, reynolds, where), 0.3L, where);
     if (pipeDiameter < 71.12L) c += 0.011L * (0.75L - b) * (2.8L - pipeDiameter / 25.4L);
-    return dischargeCoefficientZeta(c, b);
+    return c;
+}
+
+Real orificePlateZeta(Real reynolds, Real boreDiameter, Real pipeDiameter) {
+    const Real c = orificePlateDischargeCoefficient(reynolds, boreDiameter, pipeDiameter);
+    return dischargeCoefficientZeta(c, beta(boreDiameter, pipeDiameter, "orificePlateZeta"));
 }
 
 Real sharpOrificeZeta(Real boreDiameter, Real pipeDiameter) {

@@ -14,8 +14,10 @@ using model::Real;
 // pipe velocity: ζ = (√(1 − β⁴ (1 − C²)) / (C β²) − 1)².
 Real dischargeCoefficientZeta(Real dischargeCoefficient, Real beta);
 
-// Orifice plate, Reader-Harris/Gallagher discharge coefficient with a small-pipe correction below
-// 71.12 mm.
+// Discharge coefficient C of an orifice plate with corner tappings (Reader-Harris/Gallagher
+// equation of ISO 5167-2), with the small-pipe correction below D = 71.12 mm.
+Real orificePlateDischargeCoefficient(Real reynolds, Real boreDiameter, Real pipeDiameter);
+// Orifice plate with corner tappings: the permanent loss of its discharge coefficient.
 Real orificePlateZeta(Real reynolds, Real boreDiameter, Real pipeDiameter);
 // Thin sharp-edged orifice (Idelchik).
 Real sharpOrificeZeta(Real boreDiameter, Real pipeDiameter);

@@ -19,13 +19,41 @@ TEST(DischargeCoefficientZeta, PermanentLossOfTheDevice) {
     testing::expectCalcError([] { dischargeCoefficientZeta(0, 0.5L); }, "division by zero");
 }
 
-TEST(OrificePlateZeta, ReaderHarrisGallagherCoefficient) {
-    // Re 1e5, β 0.5, D 100: A = (9500 / 1e5)^0.8 = 0.152; C = 0.5961 + 0.0261 · 0.25 − 0.216 · 0.5⁸
-    //   + 0.000521 · 5^0.7 + (0.0188 + 0.0063 A) · 0.5^3.5 · 10^0.3 + 0.043 · (1 − 0.11 A) · 0.0625 / 0.9375
-    //   = 0.6096919;  ζ from C as above = 29.49132.
-    EXPECT_NEAR(orificePlateZeta(1e5L, 50, 100), 29.491319357013666L, within(29.49L, 1e-12L));
-    // D 50 < 71.12 mm adds 0.011 · (0.75 − 0.5) · (2.8 − 50 / 25.4) to C: 0.6119785 → ζ = 29.23722.
-    EXPECT_NEAR(orificePlateZeta(1e5L, 25, 50), 29.237224883698115L, within(29.24L, 1e-12L));
+TEST(OrificePlateZeta, CornerTappingCoefficientWorkedByHand) {
+    // ISO 5167-2, corner tappings (L1 = L'2 = 0, so neither tapping term contributes),
+    // Re 1e5, β 0.5, D 100 mm: A = (9500 / 1e5)^0.8 = 0.15211740;
+    //   C = 0.5961 + 0.0261 · 0.25 − 0.216 · 0.5⁸ + 0.000521 · 5^0.7 + (0.0188 + 0.0063 A) · 0.5^3.5 · 10^0.3
+    //     = 0.5961 + 0.006525 − 0.00084375 + 0.00160737 + 0.00348454 = 0.60687316;
+    //   ζ = (√(1 − 0.0625 (1 − C²)) / (0.25 C) − 1)² = 29.808740.
+    EXPECT_NEAR(orificePlateDischargeCoefficient(1e5L, 50, 100), 0.6068731632649672L, 1e-15L);
+    EXPECT_NEAR(orificePlateZeta(1e5L, 50, 100), 29.808740332021134L, within(29.81L, 1e-12L));
+    // D 50 < 71.12 mm adds 0.011 · (0.75 − 0.5) · (2.8 − 50 / 25.4) = 0.00228661: C = 0.60915978, ζ = 29.550881.
+    EXPECT_NEAR(orificePlateDischargeCoefficient(1e5L, 25, 50), 0.6091597774381956L, 1e-15L);
+    EXPECT_NEAR(orificePlateZeta(1e5L, 25, 50), 29.55088145723683L, within(29.55L, 1e-12L));
+}
+
+TEST(OrificePlateZeta, CornerTappingCoefficientAgreesWithFluids) {
+    // C_Reader_Harris_Gallagher(D, Do, rho, mu, m, taps='corner') of python3-fluids 1.0.22, with the
+    // mass flow m = Re π D μ / 4 that gives the Reynolds number; across β 0.1 … 0.75, Re 5000 … 1e7
+    // and pipes on both sides of the small-pipe limit.
+    struct Point {
+        Real beta;
+        Real reynolds;
+        Real pipe;  // mm
+        Real c;
+    };
+    const Point points[] = {
+        {0.1L, 5e3L, 50, 0.6065817192413611L},   {0.2L, 1e4L, 60, 0.6043431406382554L},
+        {0.3L, 3e4L, 71, 0.6019361128041482L},   {0.4L, 1e5L, 80, 0.6030924495148953L},
+        {0.5L, 1e5L, 100, 0.6068731632649672L},  {0.5L, 1e5L, 50, 0.6091597774381956L},
+        {0.6L, 5e5L, 150, 0.6063955214009905L},  {0.65L, 1e6L, 250, 0.6048338777367377L},
+        {0.7L, 3e6L, 500, 0.600522476331293L},   {0.75L, 1e7L, 1000, 0.5926904364220228L},
+    };
+    for (const Point& p : points) {
+        SCOPED_TRACE(::testing::Message() << "beta " << static_cast<double>(p.beta) << " Re "
+                                          << static_cast<double>(p.reynolds) << " D " << static_cast<double>(p.pipe));
+        EXPECT_NEAR(orificePlateDischargeCoefficient(p.reynolds, p.beta * p.pipe, p.pipe), p.c, within(p.c, 1e-12L));
+    }
 }
 
 TEST(OrificeZeta, SharpRoundedAndThickOrifices) {
