@@ -22,27 +22,13 @@ constexpr Real kRadiansPerDegree = std::numbers::pi_v<Real> / 180.0L;
 
 }  // namespace
 
-Real requireFinite(Real x, std::string_view where) {
-    if (!std::isfinite(x)) fail(where, "non-finite value", x);
-    return x;
+namespace detail {
+
+void failCheck(std::string_view where, std::string_view what, Real value) {
+    fail(where, what, value);
 }
 
-Real checkedSqrt(Real x, std::string_view where) {
-    if (std::isnan(x) || x < 0) fail(where, "square root of a negative number", x);
-    return requireFinite(std::sqrt(x), where);
-}
-
-Real checkedLog(Real x, std::string_view where) {
-    if (std::isnan(x) || x <= 0) fail(where, "logarithm of a number not above zero", x);
-    return requireFinite(std::log(x), where);
-}
-
-Real checkedLog10(Real x, std::string_view where) {
-    if (std::isnan(x) || x <= 0) fail(where, "logarithm of a number not above zero", x);
-    return requireFinite(std::log10(x), where);
-}
-
-Real checkedPow(Real base, Real exponent, std::string_view where) {
+Real checkedPowOtherwise(Real base, Real exponent, std::string_view where) {
     requireFinite(base, where);
     requireFinite(exponent, where);
     if (base < 0 && std::trunc(exponent) != exponent)
@@ -53,18 +39,7 @@ Real checkedPow(Real base, Real exponent, std::string_view where) {
     return result;
 }
 
-Real checkedExp(Real x, std::string_view where) {
-    const Real result = std::exp(requireFinite(x, where));
-    if (!std::isfinite(result)) fail(where, "exponential out of range", x);
-    return result;
-}
-
-Real checkedDivide(Real numerator, Real denominator, std::string_view where) {
-    if (denominator == 0) fail(where, "division by zero", numerator);
-    const Real result = numerator / denominator;
-    if (!std::isfinite(result)) fail(where, "quotient out of range", result);
-    return result;
-}
+}  // namespace detail
 
 Real checkedAcos(Real x, std::string_view where) {
     if (std::isnan(x) || x < -1 || x > 1) fail(where, "arc cosine of a number outside [-1, 1]", x);

@@ -28,11 +28,31 @@ constexpr std::array<TablePoint, 11> kRectangleShape = {{{0.0L, 1.5L},
 constexpr std::array<TablePoint, 6> kAnnulusShape = {
     {{1.0L, 1.5L}, {5.0L, 1.45L}, {10.0L, 1.4L}, {20.0L, 1.35L}, {50.0L, 1.28L}, {100.0L, 1.25L}}};
 
-// Colebrook residual F(λ) = 1/√λ + (2 / ln 10) · ln(2.51 / (Re √λ) + k / (3.71 d)).
-Real colebrookResidual(Real lambda, Real reynolds, Real relativeRoughness) {
-    const Real root = checkedSqrt(lambda, "colebrookFrictionFactor");
-    const Real inner = 2.51L / (reynolds * root) + 0.269L * relativeRoughness;
-    return 1.0L / root + 0.868588L * checkedLog(inner, "colebrookFrictionFactor");
+// Colebrook residual F(λ) = 1/√λ + (2 / ln 10) · ln(2.51 / (Re √λ) + k / (3.71 d)), at λ and at
+// λ + h for the secant. The second logarithm is taken from the first: the argument changes by the
+// factor 1 + u with |u| ≈ h / (2λ) < 1e-6, and ln(1 + u) = u − u²/2 + u³/3 − u⁴/4 leaves out less
+// than 1e-30, so one logarithm serves both points.
+struct ResidualPair {
+    Real atLambda;
+    Real atStep;
+};
+
+// `smoothTerm` is 2.51 / Re and `roughTerm` 0.269 k / d, the same at every step of the iteration.
+ResidualPair colebrookResiduals(Real lambda, Real step, Real smoothTerm, Real roughTerm) {
+    constexpr const char* where = "colebrookFrictionFactor";
+    const Real inverseRoot = 1.0L / checkedSqrt(lambda, where);
+    const Real inverseRootStep = 1.0L / checkedSqrt(lambda + step, where);
+    const Real inner = smoothTerm * inverseRoot + roughTerm;
+    const Real innerStep = smoothTerm * inverseRootStep + roughTerm;
+    const Real logInner = checkedLog(inner, where);
+    const Real u = (innerStep - inner) / inner;
+    Real logStep;
+    if (std::fabs(u) < 1e-6L) {
+        logStep = logInner + u * (1.0L - u * (0.5L - u * (1.0L / 3.0L - u * 0.25L)));
+    } else {
+        logStep = checkedLog(innerStep, where);
+    }
+    return {inverseRoot + 0.868588L * logInner, inverseRootStep + 0.868588L * requireFinite(logStep, where)};
 }
 
 }  // namespace
@@ -63,9 +83,10 @@ Real colebrookFrictionFactor(Real diameter, Real reynolds, Real roughness) {
                       ? 0.0032L + 0.221L * checkedPow(reynolds, -0.237L, "colebrookFrictionFactor")
                       : 0.02L;
     constexpr Real kStep = 1e-8L;
+    const Real smoothTerm = checkedDivide(2.51L, reynolds, "colebrookFrictionFactor");
+    const Real roughTerm = 0.269L * relativeRoughness;
     for (int i = 0; i < 100; ++i) {
-        const Real f0 = colebrookResidual(lambda, reynolds, relativeRoughness);
-        const Real f1 = colebrookResidual(lambda + kStep, reynolds, relativeRoughness);
+        const auto [f0, f1] = colebrookResiduals(lambda, kStep, smoothTerm, roughTerm);
         const Real next = lambda - checkedDivide(f0 * kStep, f1 - f0, "colebrookFrictionFactor");
         const bool converged = std::fabs(lambda - next) < kStep;
         lambda = next;
