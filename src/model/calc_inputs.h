@@ -39,6 +39,8 @@ struct CalcInputs {
     std::int32_t elementCount = 1;
     int variantChoice = 0;  // 0 = first of the two options, 1 = second
 
+    friend bool operator==(const CalcInputs&, const CalcInputs&) = default;
+
     // Slot 1 … 5 by number; any other number reads as 0.
     Real slot(int number) const {
         switch (number) {

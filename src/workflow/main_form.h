@@ -125,6 +125,9 @@ class MainForm {
     std::string pictureFile() const { return std::to_string(picture_) + ".bmp"; }
     const std::string& elementNameCaption() const { return elementName_; }
 
+    // Every entry, box, choice and caption alike (tools prove with it that they left the form alone).
+    friend bool operator==(const MainForm&, const MainForm&) = default;
+
   private:
     static std::size_t at(FormField field) { return static_cast<std::size_t>(field); }
     UnitBox& box(FormField field);

@@ -6,6 +6,7 @@
 #include "tools/orifice_presenter.h"
 #include "tools/outflow_presenters.h"
 #include "tools/pipe_content.h"
+#include "model/pump_design_texts.h"
 #include "tool_test_support.h"
 
 namespace velmora::tools {
@@ -43,6 +44,9 @@ TEST(ToolTexts, EveryBlockIsCompleteInEveryLanguage) {
         {"Tgeschw_v", int(ConverterText::Count)},
         {"Tv_geschw", int(ConverterText::Count)},
         {"TInhaltDlg", int(ContentText::Count)},
+        {"TPSchnellAuslegung", int(model::PumpDesignText::Count)},
+        {"TPSchnellAusgabe", int(model::PumpOutputText::Count)},
+        {"TNPSHDialog", int(model::NpshText::Count)},
     };
     for (Language language : {Language::German, Language::English, Language::French, Language::Dutch}) {
         const lang::TextCatalogue& texts = testing::loadBuiltTexts(language);
