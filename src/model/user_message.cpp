@@ -12,8 +12,22 @@ std::vector<MessageButton> buttonsOf(MessageButtons buttons) {
             return {MessageButton::Yes, MessageButton::No};
         case MessageButtons::YesNoCancel:
             return {MessageButton::Yes, MessageButton::No, MessageButton::Cancel};
+        case MessageButtons::SaveDiscardCancel:
+            return {MessageButton::Save, MessageButton::Discard, MessageButton::Cancel};
     }
     return {MessageButton::Ok};
+}
+
+MessageButton defaultButtonOf(MessageButtons buttons) {
+    if (buttons == MessageButtons::YesNoCancel) return MessageButton::No;
+    return buttonsOf(buttons).front();
+}
+
+MessageButton escapeButtonOf(MessageButtons buttons) {
+    const std::vector<MessageButton> offered = buttonsOf(buttons);
+    for (MessageButton button : offered)
+        if (button == MessageButton::Cancel) return button;
+    return offered.back();
 }
 
 std::string logLine(const UserMessage& message) {

@@ -9,11 +9,12 @@ namespace velmora::model {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 
-// The buttons a message box offers.
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// The buttons a message box offers. SaveDiscardCancel is the question before unsaved work is
+// given up: its buttons say what they do, so that no answer can be mistaken for another.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
 
 // The button the user pressed.
-enum class MessageButton { Ok, Cancel, Yes, No };
+enum class MessageButton { Ok, Cancel, Yes, No, Save, Discard };
 
 // One message box as data: the toolkit shows it, tests and the command line record it. Line
 // breaks inside the text are "\r".
@@ -30,6 +31,15 @@ struct UserMessage {
 
 // The buttons of a set, in the order they are offered.
 std::vector<MessageButton> buttonsOf(MessageButtons buttons);
+
+// The button Enter presses: the first of the set, except "no" for yes/no/cancel. For the save
+// question it is Save, so that Enter never throws work away.
+MessageButton defaultButtonOf(MessageButtons buttons);
+
+// What closing the box without an answer (Escape, the title bar's close button) counts as:
+// Cancel where the set has one, otherwise its last button. Closing the save question therefore
+// keeps everything as it was.
+MessageButton escapeButtonOf(MessageButtons buttons);
 
 // One line for a log or the command line: "information: …", "warning: …", "error: …",
 // "question: …" or "message: …" by icon, with every line break written as " / ".

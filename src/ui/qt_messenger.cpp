@@ -28,6 +28,8 @@ QMessageBox::StandardButton standardButton(MessageButton button) {
         case MessageButton::Cancel: return QMessageBox::Cancel;
         case MessageButton::Yes: return QMessageBox::Yes;
         case MessageButton::No: return QMessageBox::No;
+        case MessageButton::Save: return QMessageBox::Save;
+        case MessageButton::Discard: return QMessageBox::Discard;
     }
     return QMessageBox::Ok;
 }
@@ -38,13 +40,16 @@ MessageButton QtMessenger::show(const workflow::UserMessage& message) {
     QMessageBox box(iconOf(message.icon), qs(message.caption), displayText(message.text), QMessageBox::NoButton, parent_);
     const std::vector<MessageButton> buttons = workflow::buttonsOf(message.buttons);
     for (MessageButton button : buttons) box.addButton(standardButton(button));
-    // A yes/no/cancel question about saving defaults to "no", so Enter never overwrites by accident.
-    if (message.buttons == workflow::MessageButtons::YesNoCancel) box.setDefaultButton(QMessageBox::No);
+    // Enter presses the set's default (Save for the save question); Escape and the title bar's
+    // close button answer with its escape button (Cancel where there is one).
+    box.setDefaultButton(standardButton(workflow::defaultButtonOf(message.buttons)));
+    const MessageButton escape = workflow::escapeButtonOf(message.buttons);
+    box.setEscapeButton(box.button(standardButton(escape)));
     const int pressed = box.exec();
     if (focus_ && message.focus != workflow::FormField::None) focus_(message.focus);
     for (MessageButton button : buttons)
         if (pressed == standardButton(button)) return button;
-    return buttons.empty() ? MessageButton::Ok : buttons.back();  // closed by Escape: the last (cancel/no)
+    return escape;
 }
 
 }  // namespace velmora::ui

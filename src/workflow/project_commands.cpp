@@ -75,14 +75,7 @@ bool ProjectCommands::saveAs() {
 
 bool ProjectCommands::confirmClose() {
     if (!modified_ || parts_.table.empty()) return true;
-    switch (parts_.messenger.show(saveQuestion(MessageButtons::YesNo))) {
-        case MessageButton::Yes:
-            return save();
-        case MessageButton::No:
-            return true;
-        default:
-            return false;  // the box closed without an answer: the window stays
-    }
+    return askBeforeLeaving() == Question::Proceed;
 }
 
 // ---- state -------------------------------------------------------------------------------------
@@ -120,13 +113,13 @@ std::optional<std::filesystem::path> ProjectCommands::projectPathFromArguments(
 
 ProjectCommands::Question ProjectCommands::askBeforeLeaving() {
     if (parts_.table.empty()) return Question::Proceed;
-    switch (parts_.messenger.show(saveQuestion(MessageButtons::YesNoCancel))) {
-        case MessageButton::Yes:
+    switch (parts_.messenger.show(saveQuestion())) {
+        case MessageButton::Save:
             return save() ? Question::Proceed : Question::Stop;
-        case MessageButton::No:
+        case MessageButton::Discard:
             return Question::Proceed;
         default:
-            return Question::Stop;  // cancelled: the user keeps the project as it is
+            return Question::Stop;  // cancelled or closed: the user keeps the project as it is
     }
 }
 
@@ -180,11 +173,11 @@ void ProjectCommands::show(const std::vector<UserMessage>& messages) {
     for (const UserMessage& message : messages) parts_.messenger.show(message);
 }
 
-UserMessage ProjectCommands::saveQuestion(MessageButtons buttons) const {
+UserMessage ProjectCommands::saveQuestion() const {
     return {.icon = MessageIcon::Question,
             .caption = text(GlobalText::QuestionCaption),
             .text = text(GlobalText::SaveQuestion),
-            .buttons = buttons};
+            .buttons = MessageButtons::SaveDiscardCancel};
 }
 
 const std::string& ProjectCommands::text(GlobalText role) const {

@@ -42,9 +42,9 @@ class ProjectCommands {
 
     // ---- commands ------------------------------------------------------------------------------
 
-    // New project. With element columns the save question comes first (yes, no, cancel; no is
-    // the default): yes saves and then clears, no clears, cancel and a failed or cancelled save
-    // change nothing. With an empty table nothing is asked and the table is left as it is, but
+    // New project. With element columns the save question comes first (save, discard, cancel;
+    // save is the default): save saves and then clears, discard clears, cancel (also Escape or
+    // closing the box) and a failed or cancelled save change nothing. With an empty table nothing is asked and the table is left as it is, but
     // the project becomes unnamed and its file is let go, so that a later save cannot overwrite
     // the file opened before. True when the new project was started.
     bool newProject();
@@ -69,8 +69,9 @@ class ProjectCommands {
     bool saveAs();
 
     // The question before the main window closes: asked when the project is modified and the
-    // table has element columns (yes, no). Yes saves; true when the window may close. A save that
-    // fails or whose dialog is cancelled keeps the window open (false).
+    // table has element columns, the same save / discard / cancel question as for a new project.
+    // Save saves; true when the window may close. Cancel, Escape, and a save that fails or whose
+    // dialog is cancelled keep the window open with everything as it was (false).
     bool confirmClose();
 
     // ---- state ---------------------------------------------------------------------------------
@@ -101,13 +102,13 @@ class ProjectCommands {
 
   private:
     enum class Question { Proceed, Stop };
-    // The yes/no/cancel question before the table is given up; a yes saves first.
+    // The save / discard / cancel question before the table is given up; save saves first.
     Question askBeforeLeaving();
     bool read(const std::filesystem::path& path);
     bool writeTo(const std::filesystem::path& path);
     void clearProject();
     void show(const std::vector<UserMessage>& messages);
-    UserMessage saveQuestion(MessageButtons buttons) const;
+    UserMessage saveQuestion() const;
     const std::string& text(model::GlobalText role) const;
 
     ProjectParts parts_;

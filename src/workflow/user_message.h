@@ -7,6 +7,8 @@
 
 namespace velmora::workflow {
 using model::buttonsOf;
+using model::defaultButtonOf;
+using model::escapeButtonOf;
 using model::logLine;
 using model::MessageButton;
 using model::MessageButtons;

@@ -120,10 +120,11 @@ class DesktopProjectTest : public QObject {
         QTest::addColumn<bool>("fileChosen");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("written");
-        QTest::newRow("no: closes without writing") << MessageButton::No << true << true << false;
-        QTest::newRow("yes: saves, then closes") << MessageButton::Yes << true << true << true;
-        QTest::newRow("yes, save dialog cancelled: stays open")
-            << MessageButton::Yes << false << false << false;
+        QTest::newRow("discard: closes without writing") << MessageButton::Discard << true << true << false;
+        QTest::newRow("save: saves, then closes") << MessageButton::Save << true << true << true;
+        QTest::newRow("save, save dialog cancelled: stays open")
+            << MessageButton::Save << false << false << false;
+        QTest::newRow("cancel: stays open") << MessageButton::Cancel << true << false << false;
     }
 
     void closingWithUnsavedWorkAsksFirst() {
@@ -141,15 +142,16 @@ class DesktopProjectTest : public QObject {
         const auto& messages = desktop.messenger.messages();
         QCOMPARE(messages.size(), std::size_t{1});
         QCOMPARE(messages[0].icon, workflow::MessageIcon::Question);
-        QCOMPARE(messages[0].buttons, workflow::MessageButtons::YesNo);
+        QCOMPARE(messages[0].buttons, workflow::MessageButtons::SaveDiscardCancel);
         QCOMPARE(messages[0].text, desktop.texts.text(model::GlobalText::SaveQuestion));
         QCOMPARE(desktop.window->isVisible(), !closes);
         QCOMPARE(std::filesystem::exists(file("closing.vla")), written);
         QCOMPARE(folderEmpty(), !written);
-        QCOMPARE(desktop.chooser.saveDialogs, answer == MessageButton::Yes ? 1 : 0);
+        QCOMPARE(desktop.chooser.saveDialogs, answer == MessageButton::Save ? 1 : 0);
         if (!closes) {
             // Still modified: the next attempt asks again.
-            desktop.messenger.queueAnswer(MessageButton::No);
+            if (fileChosen) desktop.chooser.toSave.clear();
+            desktop.messenger.queueAnswer(MessageButton::Discard);
             QVERIFY(desktop.window->close());
             QCOMPARE(desktop.messenger.messages().size(), std::size_t{2});
             QVERIFY(folderEmpty());
@@ -215,7 +217,7 @@ class DesktopProjectTest : public QObject {
         QVERIFY2(desktop.window->table().elementColumns() != saved || change == "heading",
                  "the table changed");
 
-        desktop.messenger.queueAnswer(MessageButton::No);
+        desktop.messenger.queueAnswer(MessageButton::Discard);
         QVERIFY(desktop.window->close());
         QCOMPARE(desktop.messenger.messages().size(), std::size_t{1});
         QCOMPARE(desktop.messenger.messages()[0].text, desktop.texts.text(model::GlobalText::SaveQuestion));
@@ -249,7 +251,7 @@ class DesktopProjectTest : public QObject {
         else
             QVERIFY(layoutPages > 1);
         // The page setup belongs to the project: closing now asks.
-        desktop.messenger.queueAnswer(MessageButton::No);
+        desktop.messenger.queueAnswer(MessageButton::Discard);
         QVERIFY(desktop.window->close());
         QCOMPARE(desktop.messenger.messages().size(), std::size_t{1});
     }

@@ -138,13 +138,44 @@ class ProjectCommandsTest : public ::testing::Test {
 
 // ---- closing ----------------------------------------------------------------------------------
 
-TEST_F(ProjectCommandsTest, ClosingACalculatedUnsavedTableAsksOnceAndNoEndsWithoutWriting) {
+TEST_F(ProjectCommandsTest, ClosingACalculatedUnsavedTableAsksOnceAndDiscardEndsWithoutWriting) {
     calculate("suction");
-    messenger.queueAnswer(MessageButton::No);
+    messenger.queueAnswer(MessageButton::Discard);
     EXPECT_TRUE(commands.confirmClose());
-    testing::expectMessages(messenger, {question(MessageButtons::YesNo)});
+    testing::expectMessages(messenger, {question(MessageButtons::SaveDiscardCancel)});
     EXPECT_EQ(chooser.saveCalls, 0);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// Cancel, Escape and the box's close button all answer Cancel: the window stays open and the
+// project stays exactly as it was, still modified, so that the next close asks again.
+TEST_F(ProjectCommandsTest, CancelAtClosingKeepsTheWindowAndTheProjectAsTheyWere) {
+    calculate("suction");
+    commands.setHeading("Boiler feed");
+    messenger.queueAnswer(MessageButton::Cancel);
+    EXPECT_FALSE(commands.confirmClose());
+    testing::expectMessages(messenger, {question(MessageButtons::SaveDiscardCancel)});
+    EXPECT_EQ(chooser.saveCalls, 0);
+    EXPECT_EQ(designations(table), std::vector<std::string>{"suction"});
+    EXPECT_EQ(commands.heading(), "Boiler feed");
+    EXPECT_TRUE(commands.modified());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
+    messenger.clear();
+    messenger.queueAnswer(MessageButton::Discard);
+    EXPECT_TRUE(commands.confirmClose());
+    EXPECT_EQ(messenger.messages().size(), 1u);
+}
+
+// The save question's buttons: Enter saves, closing the box cancels.
+TEST(SaveQuestionButtons, EnterSavesAndEscapeCancels) {
+    EXPECT_EQ(buttonsOf(MessageButtons::SaveDiscardCancel),
+              (std::vector<MessageButton>{MessageButton::Save, MessageButton::Discard, MessageButton::Cancel}));
+    EXPECT_EQ(defaultButtonOf(MessageButtons::SaveDiscardCancel), MessageButton::Save);
+    EXPECT_EQ(escapeButtonOf(MessageButtons::SaveDiscardCancel), MessageButton::Cancel);
+    EXPECT_EQ(escapeButtonOf(MessageButtons::YesNoCancel), MessageButton::Cancel);
+    EXPECT_EQ(escapeButtonOf(MessageButtons::YesNo), MessageButton::No);
+    EXPECT_EQ(escapeButtonOf(MessageButtons::Ok), MessageButton::Ok);
 }
 
 TEST_F(ProjectCommandsTest, ClosingAsksNothingWithoutUnsavedColumns) {
@@ -182,13 +213,13 @@ TEST_F(ProjectCommandsTest, CancellingSaveAsLeavesTheProjectModifiedSoClosingSti
     EXPECT_EQ(commands.windowTitle(), untitled());
     EXPECT_TRUE(messenger.messages().empty());
 
-    messenger.queueAnswer(MessageButton::No);
+    messenger.queueAnswer(MessageButton::Discard);
     EXPECT_TRUE(commands.confirmClose());
-    testing::expectMessages(messenger, {question(MessageButtons::YesNo)});
+    testing::expectMessages(messenger, {question(MessageButtons::SaveDiscardCancel)});
 }
 
-// Yes at closing saves; whenever that save does not happen the window stays open.
-TEST_F(ProjectCommandsTest, YesAtClosingClosesOnlyOnceTheProjectIsSaved) {
+// Save at closing saves; whenever that save does not happen the window stays open.
+TEST_F(ProjectCommandsTest, SaveAtClosingClosesOnlyOnceTheProjectIsSaved) {
     enum class Dialog { Cancelled, Writable, Unwritable };
     struct Case {
         const char* name;
@@ -211,12 +242,12 @@ TEST_F(ProjectCommandsTest, YesAtClosingClosesOnlyOnceTheProjectIsSaved) {
         const path target = own.path() / (c.dialog == Dialog::Unwritable ? "gone/plant.vla" : "plant.vla");
         if (c.dialog != Dialog::Cancelled) dialogs.saves.push_back(target);
 
-        answers.queueAnswer(MessageButton::Yes);
+        answers.queueAnswer(MessageButton::Save);
         EXPECT_EQ(closing.confirmClose(), c.closes);
         EXPECT_EQ(closing.modified(), !c.closes);
         EXPECT_EQ(std::filesystem::exists(target), c.closes);
         ASSERT_FALSE(answers.messages().empty());
-        EXPECT_EQ(answers.messages().front(), question(MessageButtons::YesNo));
+        EXPECT_EQ(answers.messages().front(), question(MessageButtons::SaveDiscardCancel));
         if (c.dialog == Dialog::Unwritable) {
             ASSERT_EQ(answers.messages().size(), 2u);
             EXPECT_EQ(answers.messages().back().icon, MessageIcon::Error);
@@ -237,7 +268,7 @@ TEST_F(ProjectCommandsTest, AFailedSaveAtClosingKeepsTheWindowOpenAndTheFileWhol
 
     calculate("discharge");
     ops.writeLimit = ops.written;
-    messenger.queueAnswer(MessageButton::Yes);
+    messenger.queueAnswer(MessageButton::Save);
     EXPECT_FALSE(commands.confirmClose());
     EXPECT_EQ(chooser.saveCalls, 1);  // a named project is saved without the dialog
     ASSERT_EQ(messenger.messages().size(), 2u);
@@ -248,7 +279,7 @@ TEST_F(ProjectCommandsTest, AFailedSaveAtClosingKeepsTheWindowOpenAndTheFileWhol
 
     // Once the disk has room again, the next close saves and lets the window go.
     ops.writeLimit = FailingFileOps::unlimited;
-    messenger.queueAnswer(MessageButton::Yes);
+    messenger.queueAnswer(MessageButton::Save);
     EXPECT_TRUE(commands.confirmClose());
     EXPECT_EQ(onDisk(file).columns.size(), 2u);
 }
@@ -261,7 +292,7 @@ TEST_F(ProjectCommandsTest, ChangingTheHeadingMakesClosingAsk) {
     EXPECT_FALSE(commands.modified());  // the same text is no change
     commands.setHeading("Boiler feed");
     EXPECT_TRUE(commands.modified());
-    messenger.queueAnswer(MessageButton::Yes);
+    messenger.queueAnswer(MessageButton::Save);
     EXPECT_TRUE(commands.confirmClose());
     EXPECT_EQ(onDisk(folder.path() / "plant.vla").heading, "Boiler feed");
 }
@@ -370,10 +401,10 @@ void PrintTo(Command command, std::ostream* out) {
 void PrintTo(const LeavingCase& c, std::ostream* out) { *out << c.name; }
 
 const LeavingCase leavingCases[] = {
-    {"YesSaved", MessageButton::Yes, SaveDialog::Writable, true},
-    {"YesSaveCancelled", MessageButton::Yes, SaveDialog::Cancelled, false},
-    {"YesSaveFailed", MessageButton::Yes, SaveDialog::Unwritable, false},
-    {"No", MessageButton::No, SaveDialog::None, true},
+    {"SaveSaved", MessageButton::Save, SaveDialog::Writable, true},
+    {"SaveDialogCancelled", MessageButton::Save, SaveDialog::Cancelled, false},
+    {"SaveFailed", MessageButton::Save, SaveDialog::Unwritable, false},
+    {"Discard", MessageButton::Discard, SaveDialog::None, true},
     {"Cancel", MessageButton::Cancel, SaveDialog::None, false},
 };
 
@@ -400,7 +431,7 @@ TEST_P(LeavingTheTable, GoesOnOnlyWhenNothingUnsavedIsLost) {
     }
     EXPECT_EQ(result, c.proceeds);
     ASSERT_FALSE(messenger.messages().empty());
-    EXPECT_EQ(messenger.messages().front(), question(MessageButtons::YesNoCancel));
+    EXPECT_EQ(messenger.messages().front(), question(MessageButtons::SaveDiscardCancel));
     EXPECT_EQ(messenger.messages().size(), c.dialog == SaveDialog::Unwritable ? 2u : 1u);
     EXPECT_EQ(chooser.openCalls, command == Command::Open && c.proceeds ? 1 : 0);
 
@@ -493,7 +524,7 @@ TEST_F(ProjectCommandsTest, OpeningReadsTheChosenProjectWithItsSettings) {
 
 TEST_F(ProjectCommandsTest, CancellingTheOpenDialogChangesNothing) {
     calculate("suction");
-    messenger.queueAnswer(MessageButton::No);
+    messenger.queueAnswer(MessageButton::Discard);
     EXPECT_FALSE(commands.open());
     EXPECT_EQ(chooser.openCalls, 1);
     EXPECT_EQ(designations(table), std::vector<std::string>{"suction"});
@@ -530,9 +561,9 @@ TEST_F(ProjectCommandsTest, AnInvalidFileStartsANewProjectWithoutAskingAgain) {
         "broken.vla",
         persist::readWholeFile(path(VELMORA_TEST_DATA_DIR) / "projects" / "no_pressure_loss.vla"));
 
-    messenger.queueAnswer(MessageButton::No);
+    messenger.queueAnswer(MessageButton::Discard);
     EXPECT_FALSE(commands.openPath(broken));
-    testing::expectMessages(messenger, {question(MessageButtons::YesNoCancel),
+    testing::expectMessages(messenger, {question(MessageButtons::SaveDiscardCancel),
                                         projectNotice(texts, GlobalText::ProjectFileInvalid)});
     EXPECT_TRUE(table.empty());
     EXPECT_EQ(shortDisplay.lineCount(), 0);
@@ -559,9 +590,9 @@ TEST_P(UnopenableFile, ChangesNothing) {
     ASSERT_TRUE(commands.openPath(current));
     calculate("added");
     options.unitSystem = UnitSystem::Metric;
-    messenger.queueAnswer(MessageButton::No);
+    messenger.queueAnswer(MessageButton::Discard);
     EXPECT_FALSE(commands.openPath(target));
-    testing::expectMessages(messenger, {question(MessageButtons::YesNoCancel),
+    testing::expectMessages(messenger, {question(MessageButtons::SaveDiscardCancel),
                                         projectNotice(texts, GlobalText::ProjectOpenFailed)});
     EXPECT_EQ(designations(table), (std::vector<std::string>{"feed", "return", "added"}));
     EXPECT_EQ(commands.heading(), "Pump house");
