@@ -48,6 +48,23 @@ constexpr SlotUnitSwap slotUnitSwaps[] = {
 
 }  // namespace
 
+bool unitDependentRow(int r) {
+    switch (r) {
+        case row::flow:
+        case row::density:
+        case row::viscosity:
+        case row::velocity:
+        case row::velocity2:
+        case row::roughness:
+        case row::branchLoss:
+        case row::lossSmall:
+        case row::lossLarge:
+            return true;
+        default:
+            return r >= row::slot1 && r <= row::slot1 + 3;
+    }
+}
+
 ResultsTable::ResultsTable(const lang::TextCatalogue& texts) : texts_(&texts) { clear(); }
 
 const std::string& ResultsTable::cell(int gridColumn, int row) const {
@@ -60,7 +77,9 @@ const std::string& ResultsTable::cell(int gridColumn, int row) const {
 void ResultsTable::setCell(int gridColumn, int row, std::string text) {
     if (gridColumn < 1 || gridColumn >= gridColumnCount() || row < 0 || row >= row::count)
         throw std::out_of_range("results table cell outside the grid");
-    columns_[static_cast<std::size_t>(gridColumn - 1)].cells[static_cast<std::size_t>(row)] = std::move(text);
+    ResultColumn& column = columns_[static_cast<std::size_t>(gridColumn - 1)];
+    if (unitDependentRow(row) && column.cells[static_cast<std::size_t>(row)] != text) column.unconverted.reset();
+    column.cells[static_cast<std::size_t>(row)] = std::move(text);
     if (row == row::columnNumber) numbersStale_ = true;
     if (row == row::lossSmall) recomputeTotal();
 }
@@ -245,6 +264,17 @@ bool ResultsTable::switchUnitSystem(UnitSystem system) {
     for (ResultColumn& c : columns) {
         if (c.isEmpty()) continue;
         auto& cells = c.cells;
+        if (c.unconverted && c.unconverted->system == system) {
+            // Back in its own system: its own texts, exactly. The other rows (number, designation)
+            // may have changed meanwhile and stay as they are.
+            for (int r = 0; r < row::count; ++r)
+                if (unitDependentRow(r)) cells[static_cast<std::size_t>(r)] = c.unconverted->cells[static_cast<std::size_t>(r)];
+            c.unconverted.reset();
+            sum += readCell(cells[row::lossSmall]);
+            converted(sum);
+            continue;
+        }
+        c.unconverted = UnconvertedTexts{unitSystem_, cells};
         convert(cells[row::flow], cubicMetresPerHourPerGpm);
         convert(cells[row::density], kgM3PerLbCuFt);
         convert(cells[row::viscosity], 1000);

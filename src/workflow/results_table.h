@@ -20,15 +20,34 @@ struct GasInfos {
     friend bool operator==(const GasInfos&, const GasInfos&) = default;
 };
 
+// The rows whose texts depend on the unit system: they are converted when the system changes.
+bool unitDependentRow(int row);
+
+// The texts a column had in the unit system it was calculated or read in, kept while it is shown
+// converted into the other system.
+struct UnconvertedTexts {
+    model::UnitSystem system = model::UnitSystem::Metric;
+    std::array<std::string, row::count> cells;
+
+    friend bool operator==(const UnconvertedTexts&, const UnconvertedTexts&) = default;
+};
+
 // One grid column: the texts of its 26 rows, and the gas entries of a gas calculation.
 struct ResultColumn {
     std::array<std::string, row::count> cells;
     std::optional<GasInfos> gas;
+    // Set while the column is shown in the other unit system than the one it was calculated in:
+    // its own texts, so that switching back restores them exactly however often the system is
+    // switched (each conversion starts from them, never from the rounded converted texts).
+    std::optional<UnconvertedTexts> unconverted;
 
     // The column that receives the next calculation has no element text.
     bool isEmpty() const { return cells[row::element].empty(); }
 
-    friend bool operator==(const ResultColumn&, const ResultColumn&) = default;
+    // Columns are equal when they show the same: what was kept for switching back is not compared.
+    friend bool operator==(const ResultColumn& a, const ResultColumn& b) {
+        return a.cells == b.cells && a.gas == b.gas;
+    }
 };
 
 // The pipeline: one column per calculated element, kept as the texts the table shows, and the
@@ -45,7 +64,9 @@ class ResultsTable {
 
     // Cell of grid column 0 … N + 1; column 0 is the caption column.
     const std::string& cell(int gridColumn, int row) const;
-    void setCell(int gridColumn, int row, std::string text);  // element and empty columns only
+    // Element and empty columns only. A unit-dependent cell typed over in a converted column makes
+    // the texts shown the column's own: the kept texts are let go.
+    void setCell(int gridColumn, int row, std::string text);
     const ResultColumn& column(int gridColumn) const;         // 1 … N + 1
     // The element columns 1 … N.
     std::vector<ResultColumn> elementColumns() const;
@@ -57,8 +78,10 @@ class ResultsTable {
     bool decimalComma() const { return texts_->edition().decimalComma(); }
     const lang::TextCatalogue& texts() const { return *texts_; }
 
-    // Converts every element column from its cell texts into the other unit system, then
-    // rebuilds the captions and the total. Nothing happens when the system does not change.
+    // Shows every element column in the other unit system, then rebuilds the captions and the
+    // total. A column shown in the system it was calculated in is converted from its texts (and
+    // keeps them); a column shown converted gets its own texts back exactly. Nothing happens when
+    // the system does not change.
     // False, and nothing changed, when a converted value or the total would leave the range of
     // the numbers (a loss near the largest long double grows by the conversion).
     bool switchUnitSystem(model::UnitSystem system);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "workflow/result_number_format.h"
 #include "workflow_test_support.h"
 
@@ -167,6 +169,7 @@ TEST_F(ResultsTableTest, SwitchingUnitsConvertsTheCellsAndBack) {
     c.cells[row::velocity] = "1.000";
     c.cells[row::roughness] = "0.100";
     table.appendColumn(c);
+    const ResultColumn original = table.column(1);
     table.switchUnitSystem(UnitSystem::Us);
     EXPECT_EQ(table.cell(1, row::flow), "4.403");
     EXPECT_EQ(table.cell(1, row::density), "62.428");
@@ -180,12 +183,86 @@ TEST_F(ResultsTableTest, SwitchingUnitsConvertsTheCellsAndBack) {
     EXPECT_TRUE(table.cell(1, row::velocity2).empty()) << "empty cells stay empty";
     EXPECT_EQ(table.totalText(), "10.443 lbw./sq.ft. or 0.073 psi");
     table.switchUnitSystem(UnitSystem::Metric);
-    EXPECT_EQ(table.cell(1, row::flow), "1.000");
-    // Back from the rounded texts: 62.428 × 16.0184655 = 1000.0007, 3.937 × 25.4 = 99.9998.
-    EXPECT_EQ(table.cell(1, row::density), "1000.001") << "rounding at the chosen decimals";
-    EXPECT_EQ(table.cell(1, row::slot1), "Diameter D in mm: 100.000");
-    EXPECT_EQ(table.cell(1, row::lossSmall), "5.000");
-    EXPECT_EQ(table.cell(1, row::lossLarge), "0.005");
+    // Back to the column's own texts, not from the rounded ones (62.428 × 16.0184655 = 1000.0007).
+    EXPECT_EQ(table.column(1), original);
+    EXPECT_EQ(table.totalText(), "5.000 mbar or 0.005 bar");
+}
+
+// The water pipe: D = 107.1 mm and 998.2 kg/m³ used to come back as 107.112 and 998.207
+// after metric → US → metric. Ten round trips must give the same bytes, the total with them, for
+// a column calculated in metric units and one calculated in US units, in both editions' formats.
+TEST_F(ResultsTableTest, TenRoundTripsGiveTheSameTextsByteForByte) {
+    struct Case {
+        const char* name;
+        const lang::TextCatalogue* texts;
+        UnitSystem calculatedIn;
+    };
+    for (const Case& c : {Case{"metric, English", &english, UnitSystem::Metric},
+                          Case{"metric, German", &german, UnitSystem::Metric},
+                          Case{"US, English", &english, UnitSystem::Us}}) {
+        SCOPED_TRACE(c.name);
+        ResultsTable table(*c.texts);
+        table.setUnitSystem(c.calculatedIn);
+        const bool comma = c.texts->edition().decimalComma();
+        const auto t = [comma](std::string text) {
+            if (comma) std::replace(text.begin(), text.end(), '.', ',');
+            return text;
+        };
+        ResultColumn pipe = elementColumn("Pipe", t("210.541"), t("0.211"));
+        pipe.cells[row::flow] = t("50.000");
+        pipe.cells[row::density] = t("998.200");
+        pipe.cells[row::viscosity] = t("1002.000");
+        pipe.cells[row::slot1] = t(c.calculatedIn == UnitSystem::Metric ? "Diameter D in mm: 107.100"
+                                                                        : "Diameter D in in.: 4.217");
+        pipe.cells[row::slot1 + 1] = t(c.calculatedIn == UnitSystem::Metric ? "Pipe length L in m: 100.000"
+                                                                            : "Pipe length L in ft.: 328.084");
+        pipe.cells[row::velocity] = t("1.542");
+        pipe.cells[row::roughness] = t("0.050");
+        pipe.cells[row::designation] = "suction";
+        table.appendColumn(pipe);
+        table.appendColumn(pipe);
+        const std::vector<ResultColumn> before = table.elementColumns();
+        const std::string total = table.totalText();
+        const std::string clipboard = table.clipboardText();
+        const UnitSystem other = c.calculatedIn == UnitSystem::Metric ? UnitSystem::Us : UnitSystem::Metric;
+        std::string converted;
+        for (int trip = 1; trip <= 10; ++trip) {
+            table.switchUnitSystem(other);
+            if (trip == 1) converted = table.clipboardText();
+            EXPECT_EQ(table.clipboardText(), converted) << "trip " << trip << ": the converted texts drift";
+            table.switchUnitSystem(c.calculatedIn);
+            ASSERT_EQ(table.elementColumns(), before) << "trip " << trip;
+            EXPECT_EQ(table.totalText(), total);
+            EXPECT_EQ(table.clipboardText(), clipboard);
+        }
+        EXPECT_NE(converted, clipboard);
+    }
+}
+
+// Whatever is typed into a unit-dependent cell of a converted column is the column's from then on;
+// a designation typed meanwhile stays; a column calculated after the switch keeps its own texts.
+TEST_F(ResultsTableTest, EditsWhileConvertedAreKept) {
+    ResultsTable table(english);
+    ResultColumn pipe = elementColumn("Pipe", "5.000", "0.005");
+    pipe.cells[row::flow] = "1.000";
+    pipe.cells[row::density] = "1000.000";
+    table.appendColumn(pipe);
+    table.appendColumn(pipe);
+    table.switchUnitSystem(UnitSystem::Us);
+    table.setCell(1, row::designation, "typed in US units");
+    table.setCell(2, row::density, "60.000");
+    ResultColumn usPipe = elementColumn("Pipe", "10.443", "0.073");
+    usPipe.cells[row::flow] = "4.403";
+    table.appendColumn(usPipe);
+    table.switchUnitSystem(UnitSystem::Metric);
+    EXPECT_EQ(table.cell(1, row::density), "1000.000");
+    EXPECT_EQ(table.cell(1, row::designation), "typed in US units");
+    EXPECT_EQ(table.cell(2, row::density), "961.108") << "60 lb./cu.ft. × 16.0184655, converted once";
+    EXPECT_EQ(table.cell(3, row::flow), "1.000");  // 4.403 gal/min = 1.0000 m³/h
+    table.switchUnitSystem(UnitSystem::Us);
+    EXPECT_EQ(table.cell(2, row::density), "60.000");
+    EXPECT_EQ(table.cell(3, row::flow), "4.403") << "the US column gets its own texts back";
+    EXPECT_EQ(table.cell(3, row::lossSmall), "10.443");
 }
 
 TEST_F(ResultsTableTest, ClearingEmptiesTheGrid) {
