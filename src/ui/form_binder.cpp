@@ -8,10 +8,10 @@ using workflow::FormField;
 
 void FormBinder::bindEntry(FormField field, QLineEdit* entry) {
     entries_[field] = entry;
-    if (const int length = workflow::MainForm::maxLength(field); length > 0) entry->setMaxLength(length);
     connect(entry, &QLineEdit::textChanged, this, [this, field](const QString& text) {
         if (!refreshing_) form_.setText(field, text.toStdString());
     });
+    connect(entry, &QLineEdit::returnPressed, this, [this, field] { Q_EMIT entryConfirmed(field); });
 }
 
 void FormBinder::bindUnitBox(FormField field, QComboBox* box) {

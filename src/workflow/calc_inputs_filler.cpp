@@ -1,5 +1,6 @@
 #include "workflow/calc_inputs_filler.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -21,6 +22,9 @@ using model::GlobalText;
 using model::MediumState;
 using model::Real;
 
+// One more than the largest element count: the count entry holds three digits.
+constexpr Real kCountLimit = 1000;
+
 bool isBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
 }
@@ -41,6 +45,10 @@ class InputsFill {
         if (readElementParameters() && readMedium()) {
             checkElement();
             checkMediumPositivity();
+            // A warning tells how the entries will be calculated; a refused calculation is told
+            // only why it was refused (with D = 0 there is no opening ratio to warn about).
+            if (result_.proceed)
+                for (const UserMessage& warning : warnings_) messenger_.show(warning);
         }
         return result_;
     }
@@ -140,13 +148,10 @@ class InputsFill {
     bool readElementCount() {
         const auto count = read(FormField::ElementCount);
         if (!count) return false;
-        // A count beyond the integer range ("9e9") is no number of elements.
-        constexpr Real limit = static_cast<Real>(std::numeric_limits<std::int32_t>::max());
-        if (!(std::fabs(*count) < limit)) {
-            refuseEntry(FormField::ElementCount);
-            return false;
-        }
-        in_.elementCount = static_cast<std::int32_t>(model::roundHalfAway(*count));
+        // Rounded to whole elements; a count far beyond what the entry holds is kept just beyond
+        // it, so that the check of stage 3 refuses it instead of the conversion overflowing.
+        const Real held = std::clamp(*count, -kCountLimit, kCountLimit);
+        in_.elementCount = static_cast<std::int32_t>(model::roundHalfAway(held));
         return true;
     }
 
@@ -239,14 +244,22 @@ class InputsFill {
     void checkElement() {
         const model::SlotValues values{in_.va1, in_.va2, in_.va3, in_.va4, in_.va5};
         for (const model::CheckFailure& failure : model::checkSlots(row_.checks, values)) {
-            messenger_.show(
-                checkFailureMessage(texts_, failure, form_.caption(slotField(failure.focusSlot))));
-            if (!failure.warnOnly) result_.proceed = false;
+            UserMessage message =
+                checkFailureMessage(texts_, failure, form_.caption(slotField(failure.focusSlot)));
+            if (failure.warnOnly) {
+                warnings_.push_back(std::move(message));
+                continue;
+            }
+            messenger_.show(message);
+            result_.proceed = false;
         }
         // A negative count would subtract the element from the pipeline, a negative roughness would
-        // make the wall smoother than a smooth one.
+        // make the wall smoother than a smooth one. A count is at most what the entry's three
+        // digits hold: a longer one is refused, never cut.
         const std::string zero = boundText(texts_, CheckKind::NonNegative, 0);
         require(in_.elementCount >= 0, FormField::ElementCount, GlobalText::MustBeAtLeast, zero);
+        require(in_.elementCount < kCountLimit, FormField::ElementCount, GlobalText::MustBeSmaller,
+                std::to_string(static_cast<int>(kCountLimit)));
         if (form_.roughnessEnabled())
             require(in_.roughness >= 0, FormField::Roughness, GlobalText::MustBeAtLeast, zero);
     }
@@ -272,6 +285,7 @@ class InputsFill {
     const FillOptions& options_;
     const model::KindDescription& row_;
     FillResult result_;
+    std::vector<UserMessage> warnings_;  // of stage 3, shown once every check has passed
     bool skipBranchFlow_ = false;
 };
 

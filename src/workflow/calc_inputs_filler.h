@@ -26,7 +26,8 @@ struct FillResult {
 //   3. the checks of the element kind;
 //   4. the flow, density, viscosity (and inlet pressure of a gas) must be greater than 0.
 // An entry that is not a number, or a refusal of stage 2, shows its message and stops at once.
-// Stages 3 and 4 run every check, each failure showing its message, and clear the proceed flag.
+// Stages 3 and 4 run every check, each failure showing its message, and clear the proceed flag;
+// a check that only warns shows its message after them, and only when nothing was refused.
 // Fields no stage reads for the form's kind and state keep their values in `inputs`.
 FillResult fillCalcInputs(const MainForm& form, Messenger& messenger, model::CalcInputs& inputs,
                           const FillOptions& options = {});

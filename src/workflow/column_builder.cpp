@@ -50,8 +50,10 @@ ResultColumn buildResultColumn(const MainForm& form, const model::CalcInputs& in
     cells[row::density] = fixed(v.density);
     cells[row::viscosity] = fixed(v.dynamicViscosity);
     cells[row::designation] = form.text(FormField::Designation);
+    // The count that was calculated (a typed 2.5 is 3 elements), so that the row says what the
+    // loss below it was multiplied by.
     cells[row::element] = texts.subgroupName(inputs.kind.group, inputs.kind.subgroup) + "/" +
-                          form.text(FormField::ElementCount);
+                          std::to_string(inputs.elementCount);
 
     const std::string& connector = texts.text(GlobalText::UnitConnector);
     for (int n = 1; n <= 5; ++n) {

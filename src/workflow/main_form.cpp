@@ -93,9 +93,6 @@ bool MainForm::isEntry(FormField field) {
 bool MainForm::isUnitBox(FormField field) {
     return contains(kUnitBoxes, field);
 }
-int MainForm::maxLength(FormField entry) {
-    return entry == FormField::ElementCount ? 3 : 0;
-}
 
 const std::string& MainForm::text(FormField entry) const {
     if (!isEntry(entry)) throw std::invalid_argument("form field " + fieldName(entry) + " is not an entry");

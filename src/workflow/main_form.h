@@ -50,9 +50,6 @@ class MainForm {
     // ---- entries and unit boxes, addressed by field --------------------------------------------
     static bool isEntry(FormField field);
     static bool isUnitBox(FormField field);
-    // Characters the user can type into an entry (0: no limit). Texts set by the program, such as
-    // a column copied back from the results table, are not cut.
-    static int maxLength(FormField entry);
 
     // std::invalid_argument when the field is not an entry, respectively not a unit box.
     const std::string& text(FormField entry) const;

@@ -153,17 +153,31 @@ INSTANTIATE_TEST_SUITE_P(Counts, ElementCount,
                                            CountCase{"empty_is_zero", "", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Fill, NegativeCountIsRefused) {
-    form.setText(FormField::ElementCount, "-2");
-    EXPECT_FALSE(fill().proceed);
-    expectMessages(messenger, {bound(form.caption(FormField::ElementCount), GlobalText::MustBeAtLeast, "0",
-                                     FormField::ElementCount)});
-}
-
-TEST_F(Fill, CountBeyondTheIntegerRangeIsNoNumber) {
-    form.setText(FormField::ElementCount, "9e9");
-    EXPECT_FALSE(fill().parseOk);
-    expectMessages(messenger, {invalidEntry(form.caption(FormField::ElementCount), FormField::ElementCount)});
+// Counts below zero or beyond the entry's three digits are refused in the checks, by the count
+// entry's message; "9e9" is refused the same way, not cut to what fits.
+TEST_F(Fill, CountsOutsideTheEntryAreRefused) {
+    struct Case {
+        const char* text;
+        GlobalText wording;
+        const char* bound;
+    };
+    for (const Case& c : {Case{"-2", GlobalText::MustBeAtLeast, "0"}, Case{"1000", GlobalText::MustBeSmaller, "1000"},
+                          Case{"999,5", GlobalText::MustBeSmaller, "1000"},
+                          Case{"9e9", GlobalText::MustBeSmaller, "1000"},
+                          Case{"-9e9", GlobalText::MustBeAtLeast, "0"}}) {
+        SCOPED_TRACE(c.text);
+        messenger.clear();
+        form.setText(FormField::ElementCount, c.text);
+        const FillResult result = fill();
+        EXPECT_TRUE(result.parseOk);
+        EXPECT_FALSE(result.proceed);
+        expectMessages(messenger, {bound(form.caption(FormField::ElementCount), c.wording, c.bound,
+                                         FormField::ElementCount)});
+    }
+    messenger.clear();
+    form.setText(FormField::ElementCount, "999");
+    EXPECT_TRUE(fill().ok());
+    EXPECT_EQ(inputs.elementCount, 999);
 }
 
 TEST_F(Fill, SeveralGasElementsInOneColumnAreNoticed) {
@@ -407,6 +421,28 @@ TEST_F(Fill, GateValveOpenedFullyWarnsAndProceeds) {
     setUp({7, 4}, {"100", "100"});
     EXPECT_TRUE(fill().ok());
     expectMessages(messenger, {relation({GlobalText::GateOpeningNotBelowDiameter}, FormField::Slot1)});
+}
+
+// A refused calculation says only why: with D = 0 the opening cannot be compared with D, and with
+// the flow at 0 nothing is calculated that the warning could describe.
+TEST_F(Fill, ARefusalShowsNoWarning) {
+    const std::string zero = "0";
+    struct Case {
+        const char* name;
+        std::vector<std::string> slots;
+        const char* flow;
+        FormField refused;
+    };
+    for (const Case& c : {Case{"D = 0", {"0", "150"}, "30", FormField::Slot1},
+                          Case{"flow 0", {"100", "150"}, "0", FormField::Flow}}) {
+        SCOPED_TRACE(c.name);
+        messenger.clear();
+        setUp({7, 4}, c.slots);
+        form.setText(FormField::Flow, c.flow);
+        EXPECT_FALSE(fill().proceed);
+        ASSERT_EQ(messenger.messages().size(), 1u);
+        EXPECT_EQ(messenger.messages()[0].focus, c.refused);
+    }
 }
 
 TEST_F(Fill, AnnulusWithEqualDiametersShowsOnlyTheEquality) {

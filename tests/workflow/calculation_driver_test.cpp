@@ -131,6 +131,18 @@ TEST(CalculationDriver, TwoPressesAppendTwoEqualColumns) {
     EXPECT_EQ(bench.shortDisplay.lineCount(), 2);
 }
 
+// A typed 2.5 calculates three elements: row 7 says 3, and the loss is three times one pipe's
+// unrounded 210.54067 mbar (worked above) = 631.622 mbar.
+TEST(CalculationDriver, RowSevenShowsTheCountThatWasCalculated) {
+    CalculationBench bench;
+    typeDn100Pipe(bench);
+    bench.form.setText(FormField::ElementCount, "2.5");
+    ASSERT_TRUE(bench.calculate().appended());
+    EXPECT_EQ(bench.cell(1, row::element), "Circular pipe/3");
+    EXPECT_EQ(bench.cell(1, row::lossSmall), "631.622");
+    EXPECT_EQ(bench.cell(1, row::zeta), "17.748") << "the coefficient is one element's";
+}
+
 TEST(CalculationDriver, ARefusedCalculationChangesNeitherTableNorModifiedMark) {
     struct Case {
         const char* name;
