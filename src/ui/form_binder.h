@@ -25,6 +25,8 @@ public:
 
 Q_SIGNALS:
     void unitChosen(workflow::FormField field);
+    // Enter was pressed in an entry: the main window calculates.
+    void entryConfirmed(workflow::FormField field);
 
 private:
     workflow::MainForm& form_;

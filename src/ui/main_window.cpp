@@ -134,6 +134,7 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     });
 
     connect(element_->calculateButton(), &QPushButton::clicked, this, [this] { calculate(); });
+    connect(binder_, &FormBinder::entryConfirmed, this, [this] { calculate(); });
     connect(element_, &ElementPanel::chooseElementRequested, this, [this] { chooseElement(); });
     connect(element_, &ElementPanel::informationRequested, this, [this] { messenger_->show(form_.informationMessage()); });
     connect(element_, &ElementPanel::roughnessHintRequested, this, [this] { messenger_->show(form_.roughnessHintMessage()); });
@@ -243,7 +244,11 @@ void MainWindow::buildMenus() {
     connect(shortMenu, &QMenu::aboutToShow, this, [this, printShort] { printShort->setEnabled(!table_.empty()); });
 
     QMenu* calculateMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuCalculate));
-    addCommand(calculateMenu, MyWindowText::CalcPressureLoss, [this] { calculate(); }, QKeySequence(Qt::Key_F3));
+    QAction* calculateCommand =
+        addCommand(calculateMenu, MyWindowText::CalcPressureLoss, [this] { calculate(); }, QKeySequence(Qt::Key_F3));
+    // F3 calculates from any of the program's windows (the results table, the short display), not
+    // only while the main window is active; a modal dialog still keeps it to itself.
+    calculateCommand->setShortcutContext(Qt::ApplicationShortcut);
     addPendingCommands(calculateMenu, MyWindowText::CalcSystemCurve, MyWindowText::CalcOrificeDesign);
     connect(calculateMenu, &QMenu::aboutToShow, this, [this] {
         if (QAction* content = pending_.at(MyWindowText::CalcPipeContent)) content->setEnabled(!table_.empty());
@@ -436,6 +441,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_) return;
     shownOnce_ = true;
     if (store_) restoreSettings(*store_);
+    // The user starts typing where a calculation starts: the first entry of the main form.
+    focusField(FormField::MediumName);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
