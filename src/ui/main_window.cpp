@@ -79,7 +79,6 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
       table_(texts),
       options_(workflow::Options::freshStart(texts.edition())),
       session_(texts) {
-    setWindowTitle(mainText(texts, MyWindowText::Title));
     takeOver_.setMainForm(&formTakeOver_);
     binder_ = new FormBinder(form_, this);
     if (!interaction.messenger) {
@@ -105,8 +104,10 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     results_ = new ResultsWindow(table_, this);
     project_ = std::make_unique<workflow::ProjectCommands>(workflow::ProjectParts{
         table_, shortDisplay_, page_, appearance_, options_, recent_, session_, *messenger_, *chooser_});
-    connect(results_, &ResultsWindow::headingEdited, this,
-            [this](const QString& heading) { project_->setHeading(heading.toStdString()); });
+    connect(results_, &ResultsWindow::headingEdited, this, [this](const QString& heading) {
+        project_->setHeading(heading.toStdString());
+        updateTitle();
+    });
     connect(results_, &ResultsWindow::saveRequested, this, [this] {
         project_->save();
         projectChanged();
@@ -144,6 +145,7 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     buildToolBar();
     installCommands();
     refreshForm();
+    updateTitle();
     move(40, 30);  // first start; the stored place replaces it
 }
 
@@ -392,7 +394,17 @@ void MainWindow::editCommand(int which) {
     if (which == 2) entry->del();
 }
 
+// The project's file name (or the default name of an unnamed project) with the modified mark
+// "*" while it has unsaved changes, before the program's name.
+void MainWindow::updateTitle() {
+    const auto& path = project_->projectPath();
+    const QString name = path ? qs(path->filename().string()) : globalText(texts_, model::GlobalText::DefaultProjectName);
+    setWindowTitle(name + "[*] \u2013 " + mainText(texts_, MyWindowText::Title));
+    setWindowModified(project_->modified());
+}
+
 void MainWindow::tableChanged() {
+    updateTitle();
     shortDisplay_.refresh();
     results_->reload();
     shortWindow_->reload();
@@ -410,6 +422,7 @@ QString MainWindow::resultsCaption() const { return results_->windowTitle(); }
 void MainWindow::printTable() {
     if (table_.empty()) return;
     project_->markModified();  // the page setup belongs to the project
+    updateTitle();
     ui::printTable(this, table_, page_, resultsCaption(), results_->projectHeading());
 }
 

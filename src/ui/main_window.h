@@ -109,6 +109,7 @@ private:
                         const QKeySequence& shortcut = {});
     void focusField(workflow::FormField field);
     void tableChanged();
+    void updateTitle();
     void copyColumnToInputs();
     void removeColumn();
     void editCommand(int which);
