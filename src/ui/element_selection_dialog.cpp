@@ -71,7 +71,7 @@ const char* const kButtonStyle =
 
 ElementSelectionDialog::ElementSelectionDialog(const lang::TextCatalogue& texts,
                                                const std::filesystem::path& dataFolder, QWidget* parent)
-    : QDialog(parent), texts_(texts), pages_(new QTabWidget), group_(new QButtonGroup(this)) {
+    : ModalDialog(parent), texts_(texts), pages_(new QTabWidget), group_(new QButtonGroup(this)) {
     setWindowTitle(caption(texts, ElementSelectionText::Title));
     group_->setExclusive(true);
 
@@ -197,7 +197,7 @@ bool ElementSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ElementSelectionDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    ModalDialog::showEvent(event);
     // The page's layout is final only once the dialog is shown.
     QTimer::singleShot(0, this, &ElementSelectionDialog::revealPressedButton);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QButtonGroup>
-#include <QDialog>
+#include "ui/modal_dialog.h"
 #include <QDialogButtonBox>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -21,7 +21,7 @@ namespace velmora::ui {
 // per kind. All buttons form one exclusive group; on opening the current kind's button is pressed
 // and its page shown. OK or a double click on a button takes the pressed kind; Cancel changes
 // nothing.
-class ElementSelectionDialog : public QDialog {
+class ElementSelectionDialog : public ModalDialog {
     Q_OBJECT
   public:
     // The pictures are read from the data folder ("<picture number>.bmp").

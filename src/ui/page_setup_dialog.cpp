@@ -52,7 +52,7 @@ constexpr const char* marginNames[4] = {"marginTop", "marginBottom", "marginLeft
 
 PageSetupDialog::PageSetupDialog(const workflow::ResultsTable& table, PageSettings& settings,
                                  QString windowCaption, QString projectName, QWidget* parent)
-    : QDialog(parent),
+    : ModalDialog(parent),
       table_(table),
       settings_(settings),
       windowCaption_(std::move(windowCaption)),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/modal_dialog.h"
 #include <QPrinter>
 #include <QString>
 
@@ -21,7 +21,7 @@ namespace velmora::ui {
 // to a number of pages across, word wrap, font, margins, extra header and footer lines and the
 // file-path option, with preview, printing and PDF output. OK (and printing) writes the entries
 // into the page settings; Cancel leaves them as they were.
-class PageSetupDialog : public QDialog {
+class PageSetupDialog : public ModalDialog {
     Q_OBJECT
   public:
     PageSetupDialog(const workflow::ResultsTable& table, workflow::PageSettings& settings,

@@ -66,7 +66,7 @@ void PageView::paintEvent(QPaintEvent*) {
 PrintPreviewDialog::PrintPreviewDialog(const lang::TextCatalogue& texts,
                                        const std::vector<print::PrintPage>& pages,
                                        const print::PageGeometry& geometry, double dpi, QWidget* parent)
-    : QDialog(parent), texts_(texts), pages_(pages) {
+    : ModalDialog(parent), texts_(texts), pages_(pages) {
     setObjectName("TDruckvorschauDlg");
     setWindowTitle(previewText(texts, PrintPreviewText::Title));
     view_ = new PageView(geometry, dpi, this);

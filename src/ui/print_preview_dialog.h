@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/modal_dialog.h"
 #include <QWidget>
 #include <vector>
 
@@ -32,7 +32,7 @@ class PageView : public QWidget {
 
 // The print preview (TDruckvorschauDlg): page n of count, "Weiter" and "Vorher" step through
 // 1 … count. It ends with Accepted when the user asks to print.
-class PrintPreviewDialog : public QDialog {
+class PrintPreviewDialog : public ModalDialog {
     Q_OBJECT
   public:
     PrintPreviewDialog(const lang::TextCatalogue& texts, const std::vector<print::PrintPage>& pages,

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/message_box.h"
 #include "ui/qt_text.h"
 
 namespace velmora::ui {
@@ -45,6 +46,7 @@ MessageButton QtMessenger::show(const workflow::UserMessage& message) {
     box.setDefaultButton(standardButton(workflow::defaultButtonOf(message.buttons)));
     const MessageButton escape = workflow::escapeButtonOf(message.buttons);
     box.setEscapeButton(box.button(standardButton(escape)));
+    fitMessageBox(box);
     const int pressed = box.exec();
     if (focus_ && message.focus != workflow::FormField::None) focus_(message.focus);
     for (MessageButton button : buttons)

@@ -1,5 +1,7 @@
 #include "ui/settings_dialog.h"
 
+#include "ui/message_box.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -24,7 +26,7 @@ constexpr const char* languageNames[] = {"Deutsch", "English", "Français", "Ned
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(const lang::TextCatalogue& texts, QWidget* parent) : QDialog(parent), texts_(texts) {
+SettingsDialog::SettingsDialog(const lang::TextCatalogue& texts, QWidget* parent) : ModalDialog(parent), texts_(texts) {
     const auto text = [&texts](SettingsDialogText role) {
         return blockText(texts, "TEinstellungen", static_cast<int>(role));
     };
@@ -65,8 +67,8 @@ SettingsDialog::SettingsDialog(const lang::TextCatalogue& texts, QWidget* parent
     connect(databaseUnits_, &QButtonGroup::idClicked, this, [this](int id) {
         const UnitSystem chosen = id == 0 ? UnitSystem::Metric : UnitSystem::Us;
         if (chosen != shownDatabaseUnits_)
-            QMessageBox::warning(this, globalText(texts_, model::GlobalText::WarningCaption),
-                                 displayText(texts_.text(model::GlobalText::UserDatabaseUnitsChanged)));
+            warningBox(this, globalText(texts_, model::GlobalText::WarningCaption),
+                       displayText(texts_.text(model::GlobalText::UserDatabaseUnitsChanged)));
         shownDatabaseUnits_ = chosen;
     });
 
@@ -77,8 +79,8 @@ SettingsDialog::SettingsDialog(const lang::TextCatalogue& texts, QWidget* parent
     hint->setText("?");
     buttons->addButton(hint, QDialogButtonBox::HelpRole);
     connect(hint, &QToolButton::clicked, this, [this, text] {
-        QMessageBox::information(this, globalText(texts_, model::GlobalText::InformationCaption),
-                                 text(SettingsDialogText::Hint1) + "\n" + text(SettingsDialogText::Hint2));
+        informationBox(this, globalText(texts_, model::GlobalText::InformationCaption),
+                       text(SettingsDialogText::Hint1) + "\n" + text(SettingsDialogText::Hint2));
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialog>
+#include "ui/modal_dialog.h"
 #include <QSpinBox>
 
 #include "lang/text_catalogue.h"
@@ -12,7 +12,7 @@ namespace velmora::ui {
 
 // The settings dialog: value output, decimal places, save at exit, units of the user database,
 // the results window's title form and the language of the next start. Applied only on OK.
-class SettingsDialog : public QDialog {
+class SettingsDialog : public ModalDialog {
     Q_OBJECT
 public:
     SettingsDialog(const lang::TextCatalogue& texts, QWidget* parent = nullptr);
