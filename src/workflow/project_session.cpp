@@ -46,6 +46,7 @@ std::string rowName(const lang::TextCatalogue& texts, model::UnitSystem unitSyst
     while (captioned > 0 && captions.cell(0, captioned).empty()) --captioned;
     std::string name = captions.cell(0, captioned);
     if (!name.empty() && name.back() == ':') name.pop_back();
+    if (!name.empty() && name.back() == ' ') name.pop_back();  // the French blank before it
     return name;
 }
 

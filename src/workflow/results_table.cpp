@@ -200,9 +200,11 @@ void ResultsTable::writeTotal() {
              (metric ? " bar" : " psi");
 }
 
-std::string ResultsTable::caption(int r) const {
-    const auto t = [this](GlobalText role) { return texts_->text(role); };
-    const bool metric = unitSystem_ == UnitSystem::Metric;
+namespace {
+
+std::string plainCaption(const lang::TextCatalogue& texts, UnitSystem unitSystem, int r) {
+    const auto t = [&texts](GlobalText role) { return texts.text(role); };
+    const bool metric = unitSystem == UnitSystem::Metric;
     // Not " " + text: g++ 12 gives a false -Wrestrict warning for that form once inlined here.
     const std::string in = std::string(" ").append(t(GlobalText::UnitConnector));
     const auto unit = [&](UnitPair pair) { return std::string(metric ? pair.metric : pair.us); };
@@ -230,6 +232,17 @@ std::string ResultsTable::caption(int r) const {
         case row::lossLarge: return t(GlobalText::CaptionPressureLoss) + in + unit({" bar:", " psi:"});
         default: return {};
     }
+}
+
+}  // namespace
+
+// French typography sets a blank before the colon, as the edition's other captions have it.
+std::string ResultsTable::caption(int r) const {
+    std::string text = plainCaption(*texts_, unitSystem_, r);
+    if (texts_->edition().language() == lang::Edition::Language::French && text.size() > 1 && text.back() == ':' &&
+        text[text.size() - 2] != ' ')
+        text.insert(text.size() - 1, " ");
+    return text;
 }
 
 void ResultsTable::rebuildCaptions() {
