@@ -10,6 +10,7 @@
 #include "print/print_grid.h"
 #include "ui/print_page_painter.h"
 #include "ui/qt_print_metrics.h"
+#include "ui/edition_locale.h"
 #include "ui/qt_text.h"
 
 namespace velmora::ui {
@@ -28,7 +29,7 @@ void prepareTablePrinter(QPrinter& printer, const lang::TextCatalogue& texts, co
 
 print::TableLayout layoutTableFor(const QPrinter& printer, const workflow::ResultsTable& table,
                                   workflow::PageSettings& settings, const QString& windowCaption) {
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString date = editionDate(table.texts().edition(), QDate::currentDate());
     const print::PageTexts texts =
         print::makePageTexts(table.texts(), settings, windowCaption.toStdString(), date.toStdString());
     const QtPrintMetrics metrics(printer.resolution());
