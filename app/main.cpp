@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
     window.setSettingsStore(&settings);
     window.show();
     splash->finish(&window);
-    window.resultsWindow().show();
     std::vector<std::string> words;
     for (const QString& argument : QApplication::arguments().mid(1)) words.push_back(argument.toStdString());
     window.openFromArguments(words);

@@ -17,15 +17,18 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     : QGroupBox(parent), form_(form), dataFolder_(std::move(dataFolder)) {
     const lang::TextCatalogue& texts = form.texts();
     setTitle(mainText(texts, MyWindowText::ElementPanelTitle));
-    auto* layout = new QVBoxLayout(this);
 
-    // Picture (a click opens the element selection) beside the element's name.
-    auto* head = new QHBoxLayout;
+    // The picture (a click opens the element selection) to the left of the element's name and its
+    // entries, so that the panel stays low and the results below it keep the room on a laptop.
+    auto* sides = new QHBoxLayout(this);
     picture_ = new QToolButton;
     picture_->setIconSize(QSize(240, 160));
     picture_->setAutoRaise(true);
     picture_->setToolTip(mainText(texts, MyWindowText::HintSelectElement));
-    head->addWidget(picture_);
+    sides->addWidget(picture_, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout;
+    sides->addLayout(layout, 1);
+    auto* head = new QHBoxLayout;
     auto* nameColumn = new QVBoxLayout;
     elementName_ = new QLabel;
     elementName_->setWordWrap(true);
@@ -34,12 +37,11 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     bold.setBold(true);
     elementName_->setFont(bold);
     nameColumn->addWidget(elementName_);
+    head->addLayout(nameColumn, 1);
     information_ = new QToolButton;
     information_->setText("i");
     information_->setToolTip(mainText(texts, MyWindowText::HintElementInfo));
-    nameColumn->addWidget(information_);
-    nameColumn->addStretch();
-    head->addLayout(nameColumn, 1);
+    head->addWidget(information_, 0, Qt::AlignTop);
     layout->addLayout(head);
 
     auto* grid = new QGridLayout;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,6 +16,9 @@
 #include "workflow/column_to_form.h"
 #include "workflow/settings_restore.h"
 #include "ui/element_selection_dialog.h"
+#include "ui/help_window.h"
+#include "ui/message_box.h"
+#include "model/help_window_texts.h"
 #include "ui/settings_dialog.h"
 #include "ui/startup_settings.h"
 #include "ui/table_printing.h"
@@ -121,17 +125,11 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
         project_->markModified();
         tableChanged();
     });
-    connect(results_, &ResultsWindow::hidden, this, [this] {
-        if (showTable_) showTable_->setChecked(false);
-    });
 
     shortWindow_ = new ShortDisplayWindow(shortDisplay_, texts_, this);
     connect(shortWindow_, &ShortDisplayWindow::tableChanged, this, [this] {
         project_->markModified();
         tableChanged();
-    });
-    connect(shortWindow_, &ShortDisplayWindow::hidden, this, [this] {
-        if (showShort_) showShort_->setChecked(false);
     });
 
     connect(element_->calculateButton(), &QPushButton::clicked, this, [this] { calculate(); });
@@ -141,12 +139,33 @@ MainWindow::MainWindow(const lang::TextCatalogue& texts, std::filesystem::path d
     connect(element_, &ElementPanel::roughnessHintRequested, this, [this] { messenger_->show(form_.roughnessHintMessage()); });
     connect(medium_, &MediumPanel::flowUnitChanged, this, [this] { element_->refresh(); });
 
+    buildDocks();
     buildMenus();
     buildToolBar();
     installCommands();
     refreshForm();
     updateTitle();
-    move(40, 30);  // first start; the stored place replaces it
+}
+
+// The results below the input panels across the whole width, the short display to their right
+// (hidden until it is asked for). Both keep their object names: the saved layout finds them by it.
+void MainWindow::buildDocks() {
+    const auto dock = [this](QWidget* content, const char* name, Qt::DockWidgetArea area) {
+        auto* dock = new QDockWidget(content->windowTitle(), this);
+        dock->setObjectName(name);
+        dock->setWidget(content);
+        dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                          QDockWidget::DockWidgetFloatable);
+        connect(content, &QWidget::windowTitleChanged, dock, &QDockWidget::setWindowTitle);
+        addDockWidget(area, dock);
+        return dock;
+    };
+    setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
+    resultsDock_ = dock(results_, "resultsDock", Qt::BottomDockWidgetArea);
+    shortDock_ = dock(shortWindow_, "shortDisplayDock", Qt::RightDockWidgetArea);
+    shortDock_->hide();
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 }
 
 void MainWindow::refreshForm() {
@@ -211,15 +230,17 @@ void MainWindow::buildMenus() {
     });
 
     QMenu* table = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuTable));
-    showTable_ = addCommand(table, MyWindowText::TableShow, [this] { results_->setVisible(showTable_->isChecked()); });
+    showTable_ = addCommand(table, MyWindowText::TableShow, [this] { resultsDock_->setVisible(showTable_->isChecked()); });
     showTable_->setCheckable(true);
     showTable_->setChecked(true);
+    // The tick follows the dock, also when it is closed by its own button or restored hidden.
+    connect(resultsDock_->toggleViewAction(), &QAction::toggled, showTable_, &QAction::setChecked);
     QAction* print = addCommand(table, MyWindowText::TablePrint, [this] { printTable(); });
     addPendingCommands(table, MyWindowText::TableChangeColumn, MyWindowText::TableChangeAll);
     table->addSeparator();
     addCommand(table, MyWindowText::TableFont, [this] { results_->chooseFont(); });
-    addCommand(table, MyWindowText::TableZoomIn, [this] { results_->zoom(1.2); });
-    addCommand(table, MyWindowText::TableZoomOut, [this] { results_->zoom(1 / 1.2); });
+    addCommand(table, MyWindowText::TableZoomIn, [this] { results_->zoom(1); });
+    addCommand(table, MyWindowText::TableZoomOut, [this] { results_->zoom(-1); });
     addPendingCommands(table, MyWindowText::TableColumnWidths, MyWindowText::TableColumnWidths);
     table->addSeparator();
     QAction* remove = addCommand(table, MyWindowText::TableRemoveColumn, [this] { removeColumn(); });
@@ -237,8 +258,9 @@ void MainWindow::buildMenus() {
 
     QMenu* shortMenu = menuBar()->addMenu(mainText(texts_, MyWindowText::MenuShortDisplay));
     showShort_ = addCommand(shortMenu, MyWindowText::ShortDisplayShow,
-                            [this] { shortWindow_->setVisible(showShort_->isChecked()); });
+                            [this] { shortDock_->setVisible(showShort_->isChecked()); });
     showShort_->setCheckable(true);
+    connect(shortDock_->toggleViewAction(), &QAction::toggled, showShort_, &QAction::setChecked);
     QAction* printShort = addCommand(shortMenu, MyWindowText::ShortDisplayPrint, [this] {
         shortDisplay_.refresh();
         printShortDisplay(this, table_, resultsCaption());
@@ -270,9 +292,8 @@ void MainWindow::buildMenus() {
     addCommand(help, MyWindowText::HelpIndex, [this] { openUserGuide(); }, QKeySequence(Qt::Key_F1));
     help->addSeparator();
     addCommand(help, MyWindowText::HelpAbout, [this] {
-        QMessageBox::about(this, mainText(texts_, MyWindowText::HelpAbout).remove('&').remove("..."),
-                           globalText(texts_, model::GlobalText::ProgramTitle) + "\n\n" +
-                               mainText(texts_, MyWindowText::Title));
+        informationBox(this, mainText(texts_, MyWindowText::HelpAbout).remove('&').remove("..."),
+                       globalText(texts_, model::GlobalText::ProgramTitle) + "\n\n" + mainText(texts_, MyWindowText::Title));
     });
 }
 
@@ -365,20 +386,34 @@ void MainWindow::buildToolBar() {
         QString text;
         for (int i = 0; i < 6; ++i)
             text += (i ? "\n" : "") + mainText(texts_, static_cast<MyWindowText>(static_cast<int>(MyWindowText::GasFlowInfo1) + i));
-        QMessageBox::information(this, globalText(texts_, model::GlobalText::InformationCaption), text);
+        informationBox(this, globalText(texts_, model::GlobalText::InformationCaption), text);
     });
 }
 
-// The user guide of the edition's language, shipped in the data folder, in the desktop's browser.
+// The user guide of the edition's language, shipped in the data folder, in the program's own help
+// window (created once, so it keeps its page and search). Only a guide that is really missing is
+// reported; a desktop without a web browser is no reason to fail.
 void MainWindow::openUserGuide() {
     constexpr const char* suffixes[] = {"de", "en", "fr", "nl"};
     const auto language = static_cast<int>(texts_.edition().language());
     const std::filesystem::path guide = persist::DataFileSet::locateUserGuide(dataFolder_) /
                                         (std::string("velmora_") + suffixes[language] + ".html");
-    if (!std::filesystem::exists(guide) ||
-        !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(guide.string()))))
-        QMessageBox::warning(this, globalText(texts_, model::GlobalText::WarningCaption),
-                             globalText(texts_, model::GlobalText::DataFileOpenFailed) + "\n" + qs(guide.string()));
+    const auto helpText = [this](model::HelpWindowText role) { return blockText(texts_, "THilfe", static_cast<int>(role)); };
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow(texts_, this);
+        connect(helpWindow_, &HelpWindow::browserFailed, this, [this, helpText] {
+            informationBox(helpWindow_, globalText(texts_, model::GlobalText::InformationCaption),
+                           helpText(model::HelpWindowText::NoBrowser));
+        });
+    }
+    if (!helpWindow_->load(guide)) {
+        warningBox(this, globalText(texts_, model::GlobalText::WarningCaption),
+                   helpText(model::HelpWindowText::GuideMissing) + "\n" + qs(guide.string()));
+        return;
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void MainWindow::focusField(FormField field) {
@@ -465,39 +500,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (store_) saveSettings(*store_);
+    if (helpWindow_) helpWindow_->close();
     session_.close();
-    results_->close();
-    shortWindow_->close();
     QMainWindow::closeEvent(event);
 }
 
 void MainWindow::restoreSettings(persist::SettingsStore& store) {
     const workflow::RestoredSettings restored = workflow::restoreSettings(store, form_, recent_);
     options_ = restored.options;
-    const auto place = [](QWidget* window, const std::optional<workflow::WindowPlacement>& at, bool size) {
-        if (!at) return;
-        window->move(at->left, at->top);
-        if (size && at->width > 0 && at->height > 0) window->resize(at->width, at->height);
-    };
-    place(this, restored.windows.mainWindow, false);
-    if (!restored.windows.resultsWindow) {
-        // First start: the results window below the main window, once the main window has its place.
-        // Made lower where the screen ends sooner, so that its status bar with the total shows;
-        // on a screen too low even for that it overlaps the main window from below.
-        QTimer::singleShot(150, this, [this] {
-            const QRect frame = frameGeometry();
-            const QRect screenArea = screen()->availableGeometry();
-            const int decoration = results_->frameGeometry().height() - results_->height();
-            constexpr int lowest = 320;
-            const int room = screenArea.bottom() - (frame.bottom() + 8) - decoration;
-            const int height = std::max(lowest, std::min(results_->height(), room));
-            const int top = std::min(frame.bottom() + 8, screenArea.bottom() - height - decoration);
-            results_->resize(results_->width(), height);
-            results_->move(frame.left(), std::max(screenArea.top(), top));
-        });
+    const workflow::WindowLayout& windows = restored.windows;
+    // The record of frame and client rectangles puts the window back exactly, and on a screen
+    // that is still there; a store that holds only the left and top of an older version moves the
+    // frame there. Without either it is a first start.
+    const auto bytes = [](const std::string& text) { return QByteArray::fromBase64(QByteArray::fromStdString(text)); };
+    const bool placed = windows.mainGeometry && restoreGeometry(bytes(*windows.mainGeometry));
+    if (!placed && windows.mainWindow) move(windows.mainWindow->left, windows.mainWindow->top);
+    if (!placed && !windows.mainWindow) placeOnFirstStart();
+    // The docks where they were: docked with their sizes, or floating at their place.
+    if (!windows.dockLayout || !restoreState(bytes(*windows.dockLayout))) {
+        if (windows.resultsWindow && windows.resultsWindow->height > 0)
+            resizeDocks({resultsDock_}, {windows.resultsWindow->height}, Qt::Vertical);
     }
-    place(results_, restored.windows.resultsWindow, true);
-    place(shortWindow_, restored.windows.shortDisplay, true);
     projectChanged();
     table_.setDecimals(options_.decimals);
     table_.setUnitSystem(options_.unitSystem);
@@ -505,14 +528,36 @@ void MainWindow::restoreSettings(persist::SettingsStore& store) {
     tableChanged();
 }
 
+void MainWindow::placeOnFirstStart() {
+    // The frame fills the screen's free area (up to a comfortable size on a large screen); the
+    // window system's frame is known only once the window is shown, so the client size is set
+    // then, and the results dock takes all the height the input panels leave.
+    const auto fit = [this] {
+        const QRect area = screen()->availableGeometry();
+        const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        const QSize outer(std::min(area.width(), 1680), std::min(area.height(), 1050));
+        resize(outer.width() - frame.left() - frame.right(), outer.height() - frame.top() - frame.bottom());
+        move(area.topLeft());
+        resizeDocks({resultsDock_}, {height()}, Qt::Vertical);  // as much as the panels leave
+    };
+    fit();
+    // The frame is known once the window system has put it on; until then it counts as none.
+    for (int delay : {0, 100, 400}) QTimer::singleShot(delay, this, fit);
+}
+
 bool MainWindow::saveSettings(persist::SettingsStore& store) {
     const auto placement = [](const QWidget* window) {
         return workflow::WindowPlacement{window->x(), window->y(), window->width(), window->height()};
     };
     workflow::WindowLayout windows;
-    windows.mainWindow = placement(this);
-    windows.resultsWindow = placement(results_);
-    windows.shortDisplay = placement(shortWindow_);
+    // Left and top of the frame, as older versions read them; the records below are what this one uses.
+    windows.mainWindow = workflow::WindowPlacement{frameGeometry().x(), frameGeometry().y(), 0, 0};
+    windows.resultsWindow = placement(resultsDock_);
+    windows.shortDisplay = placement(shortDock_);
+    windows.mainGeometry = saveGeometry().toBase64().toStdString();
+    windows.dockLayout = saveState().toBase64().toStdString();
     if (auto message = workflow::saveSettings(store, options_, windows, form_, recent_)) {
         messenger_->show(*message);
         return false;

@@ -30,15 +30,18 @@
 #include "workflow/main_form_take_over.h"
 
 class QAction;
+class QDockWidget;
 class QMenu;
 
 namespace velmora::ui {
 
 class ElementSelectionDialog;
+class HelpWindow;
 class SettingsDialog;
 
 // The main window (TMyWindow): medium and element panels, menus and tool bar; owns the form
-// model and the results table, and shows the results window beside itself.
+// model and the results table. The results window and the short display are docks of it: the
+// results below the input panels, the short display beside them; either can be floated or closed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,6 +64,8 @@ public:
     workflow::ResultsTable& table() { return table_; }
     ResultsWindow& resultsWindow() { return *results_; }
     ShortDisplayWindow& shortDisplayWindow() { return *shortWindow_; }
+    QDockWidget* resultsDock() const { return resultsDock_; }
+    QDockWidget* shortDisplayDock() const { return shortDock_; }
     // The entry or unit box of a form field (none for a field without one).
     QWidget* fieldWidget(workflow::FormField field) const { return binder_->widget(field); }
 
@@ -94,6 +99,8 @@ public:
     QAction* command(model::MyWindowText entry) const { return pending_.at(entry); }
     // The form's state shown again (after a kind is set up, a column copied back, settings restored).
     void refreshForm();
+    // F1: the user guide in the help window.
+    void openUserGuide();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,11 +123,13 @@ private:
     void applyOptions();
     void openSettingsDialog();
     void printTable();
-    void openUserGuide();
     void buildFileMenu();
     void projectChanged();
     void chooseElement();
     QString resultsCaption() const;
+    void buildDocks();
+    // A first start: the window fills the screen it is on, the results dock the room below the panels.
+    void placeOnFirstStart();
 
     const lang::TextCatalogue& texts_;
     std::filesystem::path dataFolder_;
@@ -148,9 +157,12 @@ private:
     std::unique_ptr<workflow::Messenger> messenger_;
     ResultsWindow* results_;
     ShortDisplayWindow* shortWindow_;
+    QDockWidget* resultsDock_ = nullptr;
+    QDockWidget* shortDock_ = nullptr;
     // Created on first use and kept, so that they open again on the page and values left.
     ElementSelectionDialog* selectionDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     std::map<model::MyWindowText, QAction*> pending_;      // entries opened by provideCommand
     std::map<model::MyWindowText, QAction*> toolButtons_;  // their tool buttons, by menu entry
     QAction* showTable_ = nullptr;

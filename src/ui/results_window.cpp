@@ -28,15 +28,11 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
     : QMainWindow(parent), table_(table), model_(new ResultsTableModel(table, this)) {
     const lang::TextCatalogue& texts = table.texts();
     setWindowTitle(windowText(texts, ResultsWindowText::Title));
-    setWindowFlag(Qt::Window);
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
-    auto* headingRow = new QHBoxLayout;
-    headingRow->addWidget(new QLabel(windowText(texts, ResultsWindowText::ProjectLabel)));
+    layout->setContentsMargins(4, 0, 4, 0);
     heading_ = new QLineEdit;
-    headingRow->addWidget(heading_, 1);
-    layout->addLayout(headingRow);
 
     view_ = new QTableView;
     view_->setModel(model_);
@@ -50,6 +46,15 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
     view_->setStyleSheet("QTableView { selection-background-color: #d6e6f7; selection-color: black; }");
     layout->addWidget(view_);
     setCentralWidget(central);
+    baseFont_ = view_->font();
+    baseRowHeight_ = view_->verticalHeader()->defaultSectionSize();
+    baseColumnWidth_ = view_->horizontalHeader()->defaultSectionSize();
+    // A width the user drags is kept as its unzoomed value, so zooming scales it like the others.
+    connect(view_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (applyingZoom_) return;
+        if (column >= static_cast<int>(unzoomedWidths_.size())) unzoomedWidths_.resize(column + 1, 0.0);
+        unzoomedWidths_[column] = width / zoomFactor();
+    });
 
     auto* tools = addToolBar(QString());
     tools->setMovable(false);
@@ -65,9 +70,16 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
     copyToInputs_ = action(ResultsWindowText::HintCopyToInputs, MyWindowText::TableCopyToInputs, &ResultsWindow::copyToInputsRequested);
     columnActions_ << action(ResultsWindowText::HintPrint, MyWindowText::TablePrint, &ResultsWindow::printRequested);
     tools->addSeparator();
-    tools->addAction(mainText(texts, MyWindowText::TableZoomIn).remove('&'), this, [this] { zoom(1.2); });
-    tools->addAction(mainText(texts, MyWindowText::TableZoomOut).remove('&'), this, [this] { zoom(1 / 1.2); });
+    tools->addAction(mainText(texts, MyWindowText::TableZoomIn).remove('&'), this, [this] { zoom(1); });
+    tools->addAction(mainText(texts, MyWindowText::TableZoomOut).remove('&'), this, [this] { zoom(-1); });
     tools->addAction(mainText(texts, MyWindowText::TableFont).remove('&'), this, [this] { chooseFont(); });
+    // The project heading in the tool bar's row: one row more of the table on a low screen.
+    tools->addSeparator();
+    auto* headingLabel = new QLabel(windowText(texts, ResultsWindowText::ProjectLabel) + " ");
+    headingLabel->setBuddy(heading_);
+    tools->addWidget(headingLabel);
+    heading_->setMinimumWidth(16 * heading_->fontMetrics().averageCharWidth());
+    tools->addWidget(heading_);
 
     totalCaption_ = new QLabel;
     total_ = new QLabel;
@@ -102,9 +114,6 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
             ->setEnabled(table_.currentIsElementColumn());
         menu.exec(view_->viewport()->mapToGlobal(at));
     });
-    // Wide enough for the whole tool bar in every language.
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    resize(std::max(1040, tools->sizeHint().width() + 2 * frame + 8), 620);
     reload();
 }
 
@@ -112,7 +121,9 @@ void ResultsWindow::reload() {
     model_->reload();
     totalCaption_->setText(qs(table_.totalCaption()));
     total_->setText(qs(table_.totalText()));
-    view_->verticalHeader()->setMinimumWidth(view_->verticalHeader()->sizeHint().width());
+    // A reset model gives every column the default width again.
+    unzoomedWidths_.clear();
+    fitCaptions();
     const QModelIndex current = model_->index(0, table_.currentColumn() - 1);
     view_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Columns);
     view_->scrollTo(current);
@@ -124,32 +135,63 @@ void ResultsWindow::updateActions() {
     copyToInputs_->setEnabled(table_.currentIsElementColumn());
 }
 
-// Font height, row height and column width grow or shrink together, rounded half away from zero.
-void ResultsWindow::zoom(double factor) {
-    const auto scaled = [factor](int value) { return static_cast<int>(std::lround(value * factor)); };
-    QFont font = view_->font();
-    font.setPointSizeF(std::max(4.0, font.pointSizeF() * factor));
-    view_->setFont(font);
-    view_->verticalHeader()->setFont(font);
-    view_->verticalHeader()->setDefaultSectionSize(scaled(view_->verticalHeader()->defaultSectionSize()));
-    view_->horizontalHeader()->setDefaultSectionSize(scaled(view_->horizontalHeader()->defaultSectionSize()));
-    for (int c = 0; c < model_->columnCount(); ++c) view_->setColumnWidth(c, scaled(view_->columnWidth(c)));
+// Each step scales the cells' and the row captions' font, the row height and every column width by
+// 1.2 (rounded half away from zero). All are worked out from the unzoomed values, so a step in and
+// a step out give back exactly the widths there were, and the captions never lag behind the cells.
+void ResultsWindow::zoom(int steps) {
+    zoomSteps_ += steps;
+    applyZoom();
+}
+
+double ResultsWindow::zoomFactor() const { return std::pow(1.2, zoomSteps_); }
+
+void ResultsWindow::applyZoom() {
+    const double factor = zoomFactor();
+    const auto scaled = [factor](double value) { return static_cast<int>(std::lround(value * factor)); };
+    QFont font = baseFont_;
+    font.setPointSizeF(std::max(4.0, baseFont_.pointSizeF() * factor));
+    applyingZoom_ = true;
+    for (QWidget* w : {static_cast<QWidget*>(view_), static_cast<QWidget*>(view_->verticalHeader()),
+                       static_cast<QWidget*>(view_->horizontalHeader())})
+        w->setFont(font);
+    view_->verticalHeader()->setDefaultSectionSize(scaled(baseRowHeight_));
+    view_->horizontalHeader()->setDefaultSectionSize(scaled(baseColumnWidth_));
+    for (int c = 0; c < model_->columnCount(); ++c)
+        view_->setColumnWidth(c, scaled(c < static_cast<int>(unzoomedWidths_.size()) && unzoomedWidths_[c] > 0
+                                            ? unzoomedWidths_[c]
+                                            : baseColumnWidth_));
+    fitCaptions();
+    applyingZoom_ = false;
+}
+
+// The row captions as wide as their longest text needs in the current font: never cut, and
+// narrower again when the view gets smaller.
+void ResultsWindow::fitCaptions() {
+    QHeaderView* captions = view_->verticalHeader();
+    // Measured here, in the bold face the style may draw them in: the header's own size hint is
+    // kept from the larger font after a zoom out.
+    QFont bold = captions->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (int r = 0; r < model_->rowCount(); ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(model_->headerData(r, Qt::Vertical, Qt::DisplayRole).toString()));
+    const int margin = captions->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, captions);
+    captions->setFixedWidth(widest + 2 * margin + metrics.averageCharWidth());
+    QMetaObject::invokeMethod(view_, "updateGeometries");
 }
 
 void ResultsWindow::chooseFont() {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, view_->font(), this);
     if (!ok) return;
-    view_->setFont(font);
-    view_->verticalHeader()->setFont(font);
-    // Row height twice the font size, or 2.5 times on screens finer than 96 dpi.
+    // The chosen font is the new unzoomed one. Row height twice the font size, or 2.5 times on
+    // screens finer than 96 dpi.
+    baseFont_ = font;
     const double factor = logicalDpiY() > 96 ? 2.5 : 2.0;
-    view_->verticalHeader()->setDefaultSectionSize(static_cast<int>(std::lround(factor * font.pointSizeF())));
-}
-
-void ResultsWindow::hideEvent(QHideEvent* event) {
-    QMainWindow::hideEvent(event);
-    Q_EMIT hidden();
+    baseRowHeight_ = std::lround(factor * font.pointSizeF());
+    zoomSteps_ = 0;
+    applyZoom();
 }
 
 }  // namespace velmora::ui

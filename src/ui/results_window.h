@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTableView>
+#include <vector>
 
 #include "ui/results_table_model.h"
 #include "workflow/results_table.h"
@@ -11,7 +12,8 @@
 namespace velmora::ui {
 
 // The results window (TAusgabe_Fenster): the table of the pipeline with drag-movable element
-// columns, the project heading, a tool bar and the total in the status bar.
+// columns, the project heading, a tool bar and the total in the status bar. It lives in a dock of
+// the main window (below the input panels, or floated by the user).
 class ResultsWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -23,7 +25,8 @@ public:
     QString projectHeading() const { return heading_->text(); }
     void setProjectHeading(const QString& heading) { heading_->setText(heading); }
 
-    void zoom(double factor);  // larger (1.2) or smaller (1 / 1.2) view
+    // Larger (+1) or smaller (-1) view by steps of 1.2.
+    void zoom(int steps);
     void chooseFont();
 
 Q_SIGNALS:
@@ -34,13 +37,12 @@ Q_SIGNALS:
     void printRequested();
     void tableChanged();  // a column was moved or a designation edited here
     void headingEdited(const QString& heading);  // typed by the user
-    void hidden();
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void updateActions();
+    double zoomFactor() const;
+    void applyZoom();
+    void fitCaptions();
 
     workflow::ResultsTable& table_;
     ResultsTableModel* model_;
@@ -50,6 +52,13 @@ private:
     QLabel* total_;
     QList<QAction*> columnActions_;
     QAction* copyToInputs_;
+    // The view without zoom, and how many steps it is zoomed.
+    QFont baseFont_;
+    int baseRowHeight_ = 0;
+    int baseColumnWidth_ = 0;
+    std::vector<double> unzoomedWidths_;  // by column; 0: the default width
+    int zoomSteps_ = 0;
+    bool applyingZoom_ = false;
 };
 
 }  // namespace velmora::ui

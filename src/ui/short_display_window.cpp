@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/window_texts.h"
+#include "ui/flow_layout.h"
 #include "ui/qt_text.h"
 
 namespace velmora::ui {
@@ -14,7 +15,7 @@ using model::ShortDisplayText;
 using workflow::ShortDisplay;
 
 ShortDisplayWindow::ShortDisplayWindow(ShortDisplay& display, const lang::TextCatalogue& texts, QWidget* parent)
-    : QWidget(parent, Qt::Window), display_(display) {
+    : QWidget(parent), display_(display) {
     const auto text = [&texts](ShortDisplayText role) { return blockText(texts, "TKurzAnzeige", static_cast<int>(role)); };
     setWindowTitle(text(ShortDisplayText::Title));
     auto* layout = new QVBoxLayout(this);
@@ -30,7 +31,8 @@ ShortDisplayWindow::ShortDisplayWindow(ShortDisplay& display, const lang::TextCa
     total_ = new QLabel;
     layout->addWidget(total_);
 
-    auto* buttons = new QHBoxLayout;
+    // The buttons wrap into two rows when the dock beside the input panels is narrow.
+    auto* buttons = new FlowLayout;
     const auto button = [&](ShortDisplayText role, bool (ShortDisplay::*command)()) {
         auto* b = new QPushButton(text(role));
         connect(b, &QPushButton::clicked, this, [this, command] {
@@ -41,7 +43,6 @@ ShortDisplayWindow::ShortDisplayWindow(ShortDisplay& display, const lang::TextCa
     button(ShortDisplayText::LineUp, &ShortDisplay::lineUp);
     button(ShortDisplayText::LineDown, &ShortDisplay::lineDown);
     button(ShortDisplayText::Delete, &ShortDisplay::deleteCalculation);
-    buttons->addStretch();
     layout->addLayout(buttons);
 
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -51,7 +52,6 @@ ShortDisplayWindow::ShortDisplayWindow(ShortDisplay& display, const lang::TextCa
         if (reloading_ || !ShortDisplay::editable(column)) return;
         if (display_.editDesignation(row + 1, grid_->item(row, column)->text().toStdString())) Q_EMIT tableChanged();
     });
-    resize(460, 320);
     reload();
 }
 
@@ -78,11 +78,6 @@ void ShortDisplayWindow::reload() {
     if (display_.currentLine() > 0) grid_->setCurrentCell(display_.currentLine() - 1, ShortDisplay::designationColumn);
     total_->setText(qs(display_.labelText()));
     reloading_ = false;
-}
-
-void ShortDisplayWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    Q_EMIT hidden();
 }
 
 }  // namespace velmora::ui

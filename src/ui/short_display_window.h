@@ -9,7 +9,8 @@
 namespace velmora::ui {
 
 // The short display (TKurzAnzeige): one line per element with number, element, designation and
-// pressure loss, the total below, and the buttons that reorder or delete calculations.
+// pressure loss, the total below, and the buttons that reorder or delete calculations. It lives in
+// a dock of the main window, beside the input panels.
 class ShortDisplayWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,10 +21,6 @@ public:
 
 Q_SIGNALS:
     void tableChanged();  // a line moved, a calculation deleted or a designation edited here
-    void hidden();
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     workflow::ShortDisplay& display_;

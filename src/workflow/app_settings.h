@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "lang/edition.h"
 #include "model/unit_system.h"
@@ -49,6 +50,12 @@ struct WindowLayout {
     std::optional<WindowPlacement> resultsWindow;
     std::optional<WindowPlacement> shortDisplay;
     std::optional<std::array<int, 4>> shortDisplayColumns;  // widths of its four columns
+    // The desktop's own records of the main window's frame and client rectangles (and its screen,
+    // maximised state) and of the docks inside it, as printable text. The positions above stay
+    // written beside them for older stores; at start the records are preferred, because a left
+    // and top alone cannot say whether they meant the frame or the client area.
+    std::optional<std::string> mainGeometry;
+    std::optional<std::string> dockLayout;
 
     friend bool operator==(const WindowLayout&, const WindowLayout&) = default;
 };

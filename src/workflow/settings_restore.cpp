@@ -151,6 +151,14 @@ WindowLayout restoreWindows(const Reader& reader) {
         if (width) columns[static_cast<std::size_t>(i)] = *width;
     }
     if (all) layout.shortDisplayColumns = columns;
+    // An empty record is none: the window keeps its first-start place.
+    const auto record = [&reader](std::string_view name) -> std::optional<std::string> {
+        auto text = reader.text(windowsKey, name);
+        if (text && text->empty()) return std::nullopt;
+        return text;
+    };
+    layout.mainGeometry = record("HF_Geometrie");
+    layout.dockLayout = record("HF_Docks");
     return layout;
 }
 
@@ -200,6 +208,8 @@ void writeAll(SettingsStore& store, const Options& options, const WindowLayout& 
     if (windows.shortDisplayColumns)
         for (std::size_t i = 0; i < 4; ++i)
             store.write(windowsKey, "KA_Grid" + std::to_string(i + 1), std::to_string((*windows.shortDisplayColumns)[i]));
+    if (windows.mainGeometry) store.write(windowsKey, "HF_Geometrie", *windows.mainGeometry);
+    if (windows.dockLayout) store.write(windowsKey, "HF_Docks", *windows.dockLayout);
 
     store.write(medium, "Art", form.text(FormField::MediumName));
     store.write(medium, "Vol_Mastrom", flag(form.flowQuantity() == model::FlowQuantity::Mass));

@@ -93,7 +93,9 @@ TEST_F(SettingsTest, EverythingSavedComesBackAtTheNextStart) {
     const WindowLayout windows{.mainWindow = WindowPlacement{10, 20, 0, 0},
                                .resultsWindow = WindowPlacement{30, 40, 800, 600},
                                .shortDisplay = WindowPlacement{-5, 60, 300, 400},
-                               .shortDisplayColumns = std::array{40, 120, 180, 90}};
+                               .shortDisplayColumns = std::array{40, 120, 180, 90},
+                               .mainGeometry = std::string("AdnQywADAAAAAAAoAAAAHg=="),
+                               .dockLayout = std::string("AAAA/wAAAAD9AAAAAQ==")};
     const auto project = folder.write("p.vla", "6.0");
     recent.add(project);
     ASSERT_EQ(saveSettings(store, options, windows, form, recent), std::nullopt);
