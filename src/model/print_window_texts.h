@@ -39,7 +39,15 @@ enum class PageSetupText : int {
     Count
 };
 
-// Block "TDruckvorschauDlg".
+// Block "TSeite_Papier": the paper of the page setup's printer page.
+enum class PaperText : int {
+    PaperLabel,    // before the paper's name and size
+    PaperButton,   // opens the page setup of paper size and orientation
+    ChooseButton,  // the accepting button of the printer dialog when it only chooses the printer
+    Count
+};
+
+// Block "TDruckvorschauDlg"; the preview itself is Qt's, only its title is taken from here.
 enum class PrintPreviewText : int {
     Title,
     Next,      // "Weiter"

@@ -51,8 +51,13 @@ class TableLayouter {
         wrapCells();
         measureRows();
         makeRowBands();
-        for (std::size_t across = 0; across < layout_.columnBands.size(); ++across)
-            for (const Band& down : layout_.rowBands) layout_.pages.push_back(buildPage(across, down));
+        const std::size_t acrossCount = layout_.columnBands.size();
+        for (std::size_t across = 0; across < acrossCount; ++across)
+            for (const Band& down : layout_.rowBands) {
+                // A page down that would hold the total alone is printed only under the last columns.
+                if (down.first == grid_.totalRow() && across + 1 != acrossCount) continue;
+                layout_.pages.push_back(buildPage(across, down));
+            }
         const int count = layout_.pageCount();
         for (int k = 0; k < count; ++k) layout_.pages[at(k)].texts.push_back(pageLine(k + 1, count));
         return std::move(layout_);
@@ -181,9 +186,12 @@ class TableLayouter {
         const double tableRight = left_ + captionWidth + bandWidth(columns);
         const int total = grid_.totalRow();
 
+        // The total belongs after the last column: pages across before it end with the rows.
+        const bool lastAcross = across + 1 == layout_.columnBands.size();
         std::vector<int> rows;
         if (down.first > 0) rows.push_back(0);  // the column numbers again
-        for (int r = down.first; r <= down.last; ++r) rows.push_back(r);
+        for (int r = down.first; r <= down.last; ++r)
+            if (r != total || lastAcross) rows.push_back(r);
 
         double y = tableTop_;
         for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -28,4 +28,13 @@ inline QString editionDate(const lang::Edition& edition, const QDate& date) {
     return locale.toString(date, format);
 }
 
+// A label as the edition punctuates it: French sets a blank before the closing colon ("Diamètre D :").
+// For display only; the texts that go into the table keep their own form.
+inline QString editionLabel(const lang::Edition& edition, QString label) {
+    if (edition.language() == lang::Edition::Language::French && label.size() > 1 && label.endsWith(':') &&
+        !label.at(label.size() - 2).isSpace())
+        label.insert(label.size() - 1, ' ');
+    return label;
+}
+
 }  // namespace velmora::ui

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "ui/edition_locale.h"
 #include "ui/qt_text.h"
 
 namespace velmora::ui {
@@ -133,7 +134,7 @@ void ElementPanel::refresh() {
     for (int n = 1; n <= 5; ++n) {
         const workflow::SlotView& view = form_.slot(n);
         SlotRow& row = slots_[static_cast<std::size_t>(n - 1)];
-        row.label->setText(qs(view.label));
+        row.label->setText(editionLabel(form_.texts().edition(), qs(view.label)));
         row.label->setVisible(view.visible);
         row.entry->setVisible(view.visible);
         row.unit->setVisible(view.visible && view.unitBoxVisible);

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
+#include "ui/edition_locale.h"
 #include "ui/qt_text.h"
 
 namespace velmora::ui {
@@ -44,7 +45,7 @@ MediumPanel::MediumPanel(workflow::MainForm& form, FormBinder& binder, QWidget* 
     grid->addWidget(entry(binder, FormField::Flow), 1, 1);
     grid->addWidget(unitBox(binder, FormField::FlowUnit), 1, 2);
 
-    densityLabel_ = new QLabel(qs(form.caption(FormField::Density)) + ":");
+    densityLabel_ = new QLabel(editionLabel(form.texts().edition(), qs(form.caption(FormField::Density)) + ":"));
     grid->addWidget(densityLabel_, 2, 0);
     grid->addWidget(entry(binder, FormField::Density), 2, 1);
     grid->addWidget(unitBox(binder, FormField::DensityUnit), 2, 2);

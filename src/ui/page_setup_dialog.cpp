@@ -11,7 +11,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDialogButtonBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -19,7 +22,6 @@
 #include <QVBoxLayout>
 
 #include "model/print_window_texts.h"
-#include "ui/print_preview_dialog.h"
 #include "ui/qt_messenger.h"
 #include "ui/qt_text.h"
 #include "ui/table_print_job.h"
@@ -27,6 +29,7 @@
 namespace velmora::ui {
 
 using model::PageSetupText;
+using model::PaperText;
 using workflow::MarginUnit;
 using workflow::PageSettings;
 using workflow::PrintScaling;
@@ -35,6 +38,10 @@ namespace {
 
 QString setupText(const lang::TextCatalogue& texts, PageSetupText role) {
     return blockText(texts, "TSeite_einrichtenDlg", static_cast<int>(role));
+}
+
+QString paperText(const lang::TextCatalogue& texts, PaperText role) {
+    return blockText(texts, "TSeite_Papier", static_cast<int>(role));
 }
 
 template <typename Widget>
@@ -186,14 +193,21 @@ QWidget* PageSetupDialog::buildPrinterTab() {
     printerName_ = named(new QLabel, "printerName");
     auto* change =
         named(new QPushButton(setupText(texts, PageSetupText::ChangePrinter)), "changePrinterButton");
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(setupText(texts, PageSetupText::PrinterLabel)));
-    row->addWidget(printerName_, 1);
-    row->addWidget(change);
+    paperName_ = named(new QLabel, "paperName");
+    auto* paper = named(new QPushButton(paperText(texts, PaperText::PaperButton)), "paperButton");
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(setupText(texts, PageSetupText::PrinterLabel)), 0, 0);
+    grid->addWidget(printerName_, 0, 1);
+    grid->addWidget(change, 0, 2);
+    grid->addWidget(new QLabel(paperText(texts, PaperText::PaperLabel)), 1, 0);
+    grid->addWidget(paperName_, 1, 1);
+    grid->addWidget(paper, 1, 2);
+    grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(row);
+    layout->addLayout(grid);
     layout->addStretch(1);
     connect(change, &QPushButton::clicked, this, &PageSetupDialog::changePrinter);
+    connect(paper, &QPushButton::clicked, this, &PageSetupDialog::choosePaper);
     return page;
 }
 
@@ -260,11 +274,29 @@ void PageSetupDialog::applyStandardSettings() {
     relayout();
 }
 
+// Qt's preview of the pages as the printer would get them, with its zoom, page navigation, page
+// setup and print buttons; what is printed from it is laid out for the printer it prints on.
 void PageSetupDialog::showPreview() {
     relayout();
-    PrintPreviewDialog preview(table_.texts(), layout_.pages, printableGeometry(printer_),
-                               printer_.resolution(), this);
-    if (preview.exec() == QDialog::Accepted) printOnPrinter();
+    QPrintPreviewDialog preview(&printer_, this);
+    preview.setWindowTitle(blockText(table_.texts(), "TDruckvorschauDlg", static_cast<int>(model::PrintPreviewText::Title)));
+    preview.resize(window()->size().expandedTo(QSize(900, 650)));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        keepTableMargins(*target);
+        PageSettings settings = entries();
+        const print::TableLayout layout = layoutTableFor(*target, table_, settings, windowCaption_);
+        int first = 1, last = layout.pageCount();
+        if (target->printRange() == QPrinter::PageRange && target->fromPage() > 0) {
+            first = target->fromPage();
+            last = target->toPage() > 0 ? target->toPage() : first;
+        }
+        printPages(*target, layout.pages, first, last);
+    });
+    preview.exec();
+    // Paper or orientation may have been changed in the preview's tool bar.
+    keepTableMargins(printer_);
+    showPrinterName();
+    relayout();
 }
 
 bool PageSetupDialog::printOnPrinter() {
@@ -274,8 +306,8 @@ bool PageSetupDialog::printOnPrinter() {
     dialog.setMinMax(1, std::max(1, pageCount()));
     dialog.setFromTo(1, std::max(1, pageCount()));
     if (dialog.exec() != QDialog::Accepted) return false;
-    // The table is always printed across the paper, whatever the printer dialog was set to.
-    prepareTablePrinter(printer_, table_.texts(), windowCaption_);
+    // The paper and orientation chosen stay; the margins are the page settings' own.
+    keepTableMargins(printer_);
     showPrinterName();
     commit();
     int first = 1, last = pageCount();
@@ -315,12 +347,26 @@ bool PageSetupDialog::saveAsPdfTo(const QString& path) {
     return true;
 }
 
+// The printer dialog used only to choose: its accepting button says so, not "Print".
 void PageSetupDialog::changePrinter() {
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(setupText(table_.texts(), PageSetupText::ChangePrinter));
+    dialog.setWindowTitle(setupText(table_.texts(), PageSetupText::ChangePrinter).remove('&').remove("..."));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+            ok->setText(paperText(table_.texts(), PaperText::ChooseButton));
     if (dialog.exec() != QDialog::Accepted) return;
-    prepareTablePrinter(printer_, table_.texts(), windowCaption_);
+    keepTableMargins(printer_);
+    showPrinterName();
+    relayout();
+}
+
+// Paper size and orientation through Qt's page setup; the table's margins stay those of the
+// page settings.
+void PageSetupDialog::choosePaper() {
+    QPageSetupDialog dialog(&printer_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    keepTableMargins(printer_);
     showPrinterName();
     relayout();
 }
@@ -328,6 +374,7 @@ void PageSetupDialog::changePrinter() {
 void PageSetupDialog::showPrinterName() {
     const QString name = printer_.outputFormat() == QPrinter::PdfFormat ? QString() : printer_.printerName();
     printerName_->setText(name.isEmpty() ? setupText(table_.texts(), PageSetupText::NoPrinter) : name);
+    paperName_->setText(ui::paperText(printer_));
 }
 
 void PageSetupDialog::showError(const QString& text) {

@@ -19,7 +19,8 @@ namespace velmora::ui {
 
 // The page setup of the printed results table (TSeite_einrichtenDlg): scaling to a font size or
 // to a number of pages across, word wrap, font, margins, extra header and footer lines and the
-// file-path option, with preview, printing and PDF output. OK (and printing) writes the entries
+// file-path option, with preview, printing and PDF output; the printer page chooses the printer
+// and the paper with its orientation (landscape at first). OK (and printing) writes the entries
 // into the page settings; Cancel leaves them as they were.
 class PageSetupDialog : public ModalDialog {
     Q_OBJECT
@@ -49,6 +50,7 @@ class PageSetupDialog : public ModalDialog {
     void relayout();
     void commit();
     void changePrinter();
+    void choosePaper();
     void showPrinterName();
     void showError(const QString& text);
 
@@ -73,6 +75,7 @@ class PageSetupDialog : public ModalDialog {
     QCheckBox* showFilePath_ = nullptr;
     QLabel* pageCount_ = nullptr;
     QLabel* printerName_ = nullptr;
+    QLabel* paperName_ = nullptr;
 };
 
 }  // namespace velmora::ui

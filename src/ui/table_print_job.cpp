@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "print/page_texts.h"
 #include "print/print_grid.h"
@@ -23,8 +24,17 @@ print::PageGeometry printableGeometry(const QPrinter& printer) {
 
 void prepareTablePrinter(QPrinter& printer, const lang::TextCatalogue& texts, const QString& windowCaption) {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    keepTableMargins(printer);
     printer.setDocName(globalText(texts, model::GlobalText::PrintJobTitle) + " " + windowCaption);
+}
+
+void keepTableMargins(QPrinter& printer) { printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter); }
+
+QString paperText(const QPrinter& printer) {
+    const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+    return printer.pageLayout().pageSize().name() + QString(" (%1 × %2 mm)")
+                                                        .arg(std::lround(paper.width()))
+                                                        .arg(std::lround(paper.height()));
 }
 
 print::TableLayout layoutTableFor(const QPrinter& printer, const workflow::ResultsTable& table,

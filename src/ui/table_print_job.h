@@ -15,9 +15,14 @@ namespace velmora::ui {
 // The printable area of the printer's paper.
 print::PageGeometry printableGeometry(const QPrinter& printer);
 
-// Landscape, the job title (print title + " " + window caption), and no margins of the printer's
-// own beyond what the paper needs: the page settings' margins are the ones that count.
+// Landscape (until the user chooses otherwise in the page setup), the job title (print title + " "
+// + window caption), and no margins of the printer's own: the page settings' margins count.
 void prepareTablePrinter(QPrinter& printer, const lang::TextCatalogue& texts, const QString& windowCaption);
+// After a printer, page or preview dialog: its paper and orientation stay, its margins are set
+// back to none, so the page settings' margins are not added to them.
+void keepTableMargins(QPrinter& printer);
+// The paper as the page setup shows it: its name and its size across × down in mm.
+QString paperText(const QPrinter& printer);
 
 // The results table laid out on the printer's paper with the page settings; in fit mode the
 // fitted font size is written into `settings`. The footer's date is today's in the short format.

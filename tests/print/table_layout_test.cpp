@@ -115,6 +115,19 @@ TEST_F(TableLayoutTest, AWideTableGoesAcrossPagesWithTheCaptionsOnEach) {
     EXPECT_FALSE(holds(layout.pages[1], "suction line 1"));
 }
 
+// The total sums every column, so it is printed once, after the last column: on the last page
+// across, not under the first columns.
+TEST_F(TableLayoutTest, TheTotalFollowsTheLastColumn) {
+    const workflow::ResultsTable table = pipeTable(14);
+    const TableLayout layout = layOut(table, PageSettings{});
+    ASSERT_GT(layout.pagesAcross(), 1);
+    ASSERT_EQ(layout.pageCount(), layout.pagesAcross());  // one page down
+    const std::string total = table.totalText();
+    for (int k = 0; k < layout.pageCount(); ++k)
+        EXPECT_EQ(holds(layout.pages[static_cast<std::size_t>(k)], total), k + 1 == layout.pageCount())
+            << "page " << k + 1;
+}
+
 TEST_F(TableLayoutTest, ALongTableGoesDownPagesRepeatingTheColumnNumbers) {
     PageSettings settings;
     settings.fontSize = 16;

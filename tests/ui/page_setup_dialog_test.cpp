@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QtTest>
 
 #include "model/print_window_texts.h"
 #include "ui/page_setup_dialog.h"
-#include "ui/print_preview_dialog.h"
 #include "ui/table_print_job.h"
 #include "ui_test_support.h"
 
@@ -124,34 +125,66 @@ class PageSetupDialogTest : public QObject {
         QCOMPARE(settings.fontSize, fitted);
     }
 
-    void thePreviewStepsThroughThePages() {
+    // The preview is Qt's, with its zoom and page navigation, and shows the pages of the layout.
+    void thePreviewShowsEveryPageOfTheLayout() {
         const workflow::ResultsTable table = testing::pipeTable(20);
         PageSettings settings;
         settings.fontSize = 12;
+        PageSetupDialog dialog(table, settings, "/plant/cooling.vla", "Cooling");
+        child<QSpinBox>(dialog, "fontSize")->setValue(12);
+        const int count = dialog.pageCount();
+        QVERIFY(count >= 3);
+        int shown = -1;
+        QTimer::singleShot(0, &dialog, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!preview) return;
+            auto* pages = preview->findChild<QPrintPreviewWidget*>();
+            if (pages) {
+                pages->updatePreview();
+                shown = pages->pageCount();
+            }
+            preview->reject();
+        });
+        QTest::mouseClick(child<QPushButton>(dialog, "previewButton"), Qt::LeftButton);
+        QCOMPARE(shown, count);
+    }
+
+    // The page line's date is written in the edition's language and form, whatever the desktop's.
+    void thePageLineIsDatedInTheEditionsForm_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("German") << static_cast<int>(lang::Edition::Language::German) << "dd.MM.yyyy";
+        QTest::newRow("English") << static_cast<int>(lang::Edition::Language::English) << "dd/MM/yyyy";
+        QTest::newRow("French") << static_cast<int>(lang::Edition::Language::French) << "dd/MM/yyyy";
+        QTest::newRow("Dutch") << static_cast<int>(lang::Edition::Language::Dutch) << "dd-MM-yyyy";
+    }
+
+    void thePageLineIsDatedInTheEditionsForm() {
+        QFETCH(int, language);
+        QFETCH(QString, format);
+        const QLocale desktop = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // a desktop of another form
+        const workflow::ResultsTable table = testing::pipeTable(2, static_cast<lang::Edition::Language>(language));
+        PageSettings settings;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         prepareTablePrinter(printer, table.texts(), "");
         const print::TableLayout layout = layoutTableFor(printer, table, settings, "");
-        const int count = layout.pageCount();
-        QVERIFY(count >= 3);
-        PrintPreviewDialog preview(table.texts(), layout.pages, printableGeometry(printer),
-                                   printer.resolution());
-        auto* label = child<QLabel>(preview, "pageLabel");
-        auto* next = child<QPushButton>(preview, "nextButton");
-        auto* previous = child<QPushButton>(preview, "previousButton");
-        QCOMPARE(label->text(), QString("Page 1 of %1").arg(count));
-        QVERIFY(!previous->isEnabled());
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(label->text(), QString("Page 2 of %1").arg(count));
-        QTest::mouseClick(previous, Qt::LeftButton);
-        QCOMPARE(preview.currentPage(), 1);
-        for (int k = 1; k < count; ++k) QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(preview.currentPage(), count);
-        QVERIFY(!next->isEnabled());
-        // Drawing a page on the screen goes through the printer's painter code.
-        preview.resize(800, 600);
-        const QImage shot = preview.grab().toImage();
-        QVERIFY(!shot.isNull());
+        QLocale::setDefault(desktop);
+        const std::string date = QDate::currentDate().toString(format).toStdString();
+        bool found = false;
+        for (const print::PlacedText& text : layout.pages[0].texts)
+            for (const std::string& line : text.lines) found = found || line.ends_with(" - " + date);
+        QVERIFY2(found, date.c_str());
+    }
+
+    // The paper of the printer page: landscape A4 at first, as the table is laid out.
+    void thePrinterPageNamesThePaper() {
+        const workflow::ResultsTable table = testing::pipeTable(3);
+        PageSettings settings;
+        PageSetupDialog dialog(table, settings, "", "");
+        const QString paper = child<QLabel>(dialog, "paperName")->text();
+        QVERIFY2(paper.contains("297") && paper.indexOf("297") < paper.indexOf("210"), qPrintable(paper));
     }
 
     void everyEditionHasTheCaptions() {
@@ -164,6 +197,10 @@ class PageSetupDialogTest : public QObject {
             QCOMPARE(int(setup->size()), int(model::PageSetupText::Count));
             QCOMPARE(int(preview->size()), int(model::PrintPreviewText::Count));
             for (const std::string& text : *setup) QVERIFY(!text.empty());
+            const auto* paper = texts.windowBlock("TSeite_Papier");
+            QVERIFY(paper);
+            QCOMPARE(int(paper->size()), int(model::PaperText::Count));
+            for (const std::string& text : *paper) QVERIFY(!text.empty());
         }
         const lang::TextCatalogue& german = testing::builtTexts(Language::German);
         QCOMPARE(german.windowBlock("TSeite_einrichtenDlg")->front(),
