@@ -73,18 +73,18 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
     tools->addAction(mainText(texts, MyWindowText::TableZoomIn).remove('&'), this, [this] { zoom(1); });
     tools->addAction(mainText(texts, MyWindowText::TableZoomOut).remove('&'), this, [this] { zoom(-1); });
     tools->addAction(mainText(texts, MyWindowText::TableFont).remove('&'), this, [this] { chooseFont(); });
-    // The project heading in the tool bar's row: one row more of the table on a low screen.
-    tools->addSeparator();
-    auto* headingLabel = new QLabel(windowText(texts, ResultsWindowText::ProjectLabel) + " ");
-    headingLabel->setBuddy(heading_);
-    tools->addWidget(headingLabel);
-    heading_->setMinimumWidth(16 * heading_->fontMetrics().averageCharWidth());
-    tools->addWidget(heading_);
 
     totalCaption_ = new QLabel;
     total_ = new QLabel;
     statusBar()->addWidget(totalCaption_);
-    statusBar()->addWidget(total_, 1);
+    statusBar()->addWidget(total_);
+    // The project heading beside the total, in the status bar's row: one row more of the table
+    // on a low screen, and never pushed out of sight by a long tool bar.
+    auto* headingLabel = new QLabel("   " + windowText(texts, ResultsWindowText::ProjectLabel));
+    headingLabel->setBuddy(heading_);
+    heading_->setMinimumWidth(16 * heading_->fontMetrics().averageCharWidth());
+    statusBar()->addWidget(headingLabel);
+    statusBar()->addWidget(heading_, 1);
 
     connect(view_->selectionModel(), &QItemSelectionModel::currentColumnChanged, this,
             [this](const QModelIndex& current) {
