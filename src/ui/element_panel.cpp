@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "model/element_kind.h"
 #include "ui/edition_locale.h"
 #include "ui/qt_text.h"
 
@@ -98,6 +100,22 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
+    // The label column and the choice as wide as the widest kind needs, so that choosing another
+    // kind never widens the window (a form of its own is set up for each kind to measure them).
+    workflow::MainForm probe(texts);
+    int widestLabel = 0, widestChoice = 0;
+    const QFontMetrics metrics(font());
+    for (int group = 1; group <= 13; ++group)
+        for (int subgroup = 1; model::isKnownKind({group, subgroup}); ++subgroup) {
+            probe.setUpKind({group, subgroup});
+            for (int n = 1; n <= 5; ++n)
+                widestLabel = std::max(widestLabel, metrics.horizontalAdvance(qs(probe.slot(n).label)) + 12);
+            if (probe.choiceVisible())
+                widestChoice = std::max(widestChoice, metrics.horizontalAdvance(qs(probe.choiceOptions()[0])) +
+                                                          metrics.horizontalAdvance(qs(probe.choiceOptions()[1])));
+        }
+    grid->setColumnMinimumWidth(0, widestLabel);
+
     choice_ = new QGroupBox;
     auto* choiceLayout = new QHBoxLayout(choice_);
     auto* group = new QButtonGroup(this);
@@ -106,6 +124,7 @@ ElementPanel::ElementPanel(workflow::MainForm& form, FormBinder& binder, std::fi
         group->addButton(options_[static_cast<std::size_t>(i)], i);
         choiceLayout->addWidget(options_[static_cast<std::size_t>(i)]);
     }
+    choice_->setMinimumWidth(widestChoice + 6 * metrics.height());
     layout->addWidget(choice_);
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { form_.selectVariant(id); });
 

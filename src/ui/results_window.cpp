@@ -114,6 +114,10 @@ ResultsWindow::ResultsWindow(workflow::ResultsTable& table, QWidget* parent)
             ->setEnabled(table_.currentIsElementColumn());
         menu.exec(view_->viewport()->mapToGlobal(at));
     });
+    // Wide enough for the whole tool bar in every language when it stands alone; docked, the
+    // main window gives it its width.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    resize(std::max(1040, tools->sizeHint().width() + 2 * frame + 8), 620);
     reload();
 }
 
