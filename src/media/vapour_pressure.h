@@ -48,13 +48,13 @@ VapourPressureOutcome vapourPressure(const VapourPressureCorrelation& correlatio
 // ρ = 1000·ρR / ZRA^((1 − T/Tc)^(2/7) − (1 − TR/Tc)^(2/7)). Refused at or above Tc.
 VapourPressureOutcome rackettDensity(const RackettParameters& parameters, Real temperatureK);
 
-// The database's whole-degree temperature scale: a temperature t (°C) is computed at t + 274 K,
-// and the range offered for a substance valid from lowestK to highestK (whole kelvin) is
+// The database's whole-degree temperatures: a temperature t (°C) is computed at t + 273.15 K, and
+// the range offered for a substance valid from lowestK to highestK (whole kelvin) is
 // minimum = lowestK − 273 and maximum = highestK − 274 moved down to a multiple of 5 (last digit
-// 1…4 becomes 0, 6…9 becomes 5; for a maximum below 0 °C down as well, −24 to −25, so that it stays
-// inside the validity range). The first offered temperature is computed one kelvin above the
-// lowest valid one, and the last never above the highest.
-inline constexpr int vapourPressureKelvinOffset = 274;
+// 1…4 becomes 0, 6…9 becomes 5; for a maximum below 0 °C down as well, −24 to −25). With that the
+// first offered temperature lies 0.15 K above the lowest valid one and the last at least 0.85 K
+// below the highest, so every offered degree is inside the equation's range.
+inline constexpr int vapourPressureKelvinOffset = 274;  // of the offered maximum, not of the scale
 
 struct WholeDegreeRange {
     int minimum;  // °C

@@ -89,7 +89,7 @@ Outcome<VapourPressurePoint, WaterSteamRefusal> vapourPressureAtKelvin(const Vap
 
 Outcome<VapourPressurePoint, WaterSteamRefusal> vapourPressureAt(const VapourPressureRecord& record,
                                                                  int celsius) {
-    return vapourPressureAtKelvin(record, static_cast<Real>(celsius + vapourPressureKelvinOffset));
+    return vapourPressureAtKelvin(record, celsius + 273.15L);
 }
 
 }  // namespace velmora::media

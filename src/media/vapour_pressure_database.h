@@ -49,8 +49,8 @@ const VapourPressureRecord* findVapourPressureRecord(const std::vector<VapourPre
 // The offered whole-degree range of a record (vapourPressureTemperatureRange).
 WholeDegreeRange offeredRange(const VapourPressureRecord& record);
 
-// Vapour pressure and density at the whole-degree temperature t (°C), computed at t + 274 K as the
-// database's scale has it. Refused where the equation has no value.
+// Vapour pressure and density at the whole-degree temperature t (°C), that is at t + 273.15 K.
+// Refused where the equation has no value.
 Outcome<VapourPressurePoint, WaterSteamRefusal> vapourPressureAt(const VapourPressureRecord& record,
                                                                  int celsius);
 

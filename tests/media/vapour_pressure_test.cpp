@@ -157,9 +157,9 @@ TEST(VapourPressureRange, WholeDegreesOfferedForTheValidityRange) {
         const WholeDegreeRange range = vapourPressureTemperatureRange(row.lowestK, row.highestK);
         EXPECT_EQ(range.minimum, row.minimum);
         EXPECT_EQ(range.maximum, row.maximum);
-        // The offered degrees, computed at t + 274 K, stay inside the validity range.
-        EXPECT_GT(range.minimum + vapourPressureKelvinOffset, row.lowestK);
-        EXPECT_LE(range.maximum + vapourPressureKelvinOffset, row.highestK);
+        // The offered degrees, computed at t + 273.15 K, stay inside the validity range.
+        EXPECT_GT(range.minimum + 273.15L, row.lowestK);
+        EXPECT_LE(range.maximum + 273.15L, row.highestK);
     }
 }
 
