@@ -1,7 +1,6 @@
 #include "media/liquid_database.h"
 
-#include "model/number_text.h"
-#include "persist/data_file_error.h"
+#include "media/record_fields.h"
 #include "persist/fields.h"
 #include "persist/line_cipher.h"
 
@@ -10,12 +9,7 @@ namespace velmora::media {
 namespace {
 
 Real numberField(const std::string& line, int n, int lineNumber) {
-    const std::string_view text = persist::field(line, n);
-    const std::optional<Real> value = model::readNumber(text);
-    if (!value || text.empty())
-        throw persist::DataFileError(std::string(liquidFileName), lineNumber,
-                                     "field " + std::to_string(n) + " is not a number");
-    return *value;
+    return requiredNumberField(liquidFileName, line, n, lineNumber);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "media/vapour_pressure_database.h"
 
-#include "model/number_text.h"
-#include "persist/data_file_error.h"
+#include "media/record_fields.h"
 #include "persist/fields.h"
 
 namespace velmora::media {
@@ -17,11 +16,7 @@ int countFields(std::string_view line) {
 }
 
 Real numberField(const std::string& line, int n, int lineNumber) {
-    const std::optional<Real> value = model::readNumber(persist::field(line, n));
-    if (!value || persist::field(line, n).empty())
-        throw persist::DataFileError(std::string(vapourPressureFileName), lineNumber,
-                                     "field " + std::to_string(n) + " is not a number");
-    return *value;
+    return requiredNumberField(vapourPressureFileName, line, n, lineNumber);
 }
 
 }  // namespace
